@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs the dependencies, then configures and builds everything into build/ (or $LUMO_BUILD_DIR).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${LUMO_BUILD_DIR:-$root/build}
+
+bash "$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${LUMO_BUILD_TYPE:-RelWithDebInfo}" >/dev/null
+cmake --build "$build" -j "$(nproc)"
