@@ -1,7 +1,15 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <string>
+#include <vector>
+
+#include "platform/Geometry.h"
+
+typedef struct _cairo cairo_t;
 
 namespace lumora {
 
@@ -26,9 +34,136 @@ enum DialogResult : int {
 // A top-level surface of the host; 0 stands for none (an unowned box).
 using SurfaceId = std::uint64_t;
 
+// A colour as the program stores it: red in the lowest byte, then green, then blue.
+using ColorRef = std::uint32_t;
+
+// Mouse input, in client coordinates of the surface it arrived on.
+enum class MouseButton { Left, Right, Middle };
+
+struct MouseInput {
+    enum Kind { Move, Down, Up, Wheel, Leave };
+    Kind kind = Move;
+    MouseButton button = MouseButton::Left;  // Down and Up only
+    Point client;                            // not meaningful for Leave
+    int wheelDelta = 0;                      // Wheel only: +120 a notch away from the user
+    unsigned keyState = 0;                   // MK_* bits of buttons and modifiers held
+};
+
+// Keys are delivered as Win32 virtual-key codes (VK_RETURN 0x0D, VK_ESCAPE 0x1B, VK_TAB 0x09,
+// letters as their upper-case ASCII, digits as ASCII); `text` carries the typed characters
+// (UTF-8) of a key press, empty for keys that type nothing.
+struct KeyInput {
+    bool down = true;
+    unsigned vk = 0;
+    std::string text;
+};
+
+// What the window framework does for one top-level surface. The host calls it from its own
+// loop, never re-entrantly from inside a Host call made by the framework, except where a
+// method's comment says so.
+class SurfaceClient {
+public:
+    virtual ~SurfaceClient() = default;
+
+    // Paint `area` (surface client coordinates) into `cr`; `cr` is already clipped to it.
+    virtual void Paint(cairo_t* cr, const Rect& area) = 0;
+    virtual void Mouse(const MouseInput& input) = 0;
+    // A key for the surface's focused window (not for a native edit: see EditOptions).
+    virtual void Key(const KeyInput& input) = 0;
+    // The system uncovered or restored the surface on its own (not after ShowSurface): the
+    // framework repaints the frame and the client area.
+    virtual void Exposed() = 0;
+    // The system moved the surface (for instance by a move-drag); `screen` is the new rectangle.
+    virtual void Moved(const Rect& screen) = 0;
+    // The user asked the window manager to close the surface (Alt+F4, close button).
+    virtual void CloseRequested() = 0;
+};
+
+struct SurfaceOptions {
+    SurfaceId owner = 0;       // an owned pop-up stays above its owner and has no task-bar entry
+    bool toolWindow = false;   // no task-bar entry (WS_EX_TOOLWINDOW); else an app window
+    Rect screen;               // position and size in screen pixels
+    std::string title;
+    SurfaceClient* client = nullptr;  // outlives the surface
+};
+
+enum class CursorShape { Arrow, Hand, IBeam, Wait };
+
+// The font of a native child, in the terms of the drawing context.
+struct FontSpec {
+    std::string family;
+    int pixelSize = 12;
+    bool bold = false;
+    bool italic = false;
+};
+
+// A native single- or multi-line text entry placed over a window's rectangle.
+struct EditOptions {
+    bool multiLine = false;
+    bool readOnly = false;
+    bool autoHScroll = false;
+    std::function<void()> focusIn;   // EN_SETFOCUS
+    std::function<void()> focusOut;  // EN_KILLFOCUS
+    std::function<void()> changed;   // EN_CHANGE, after the text changed by typing
+    // Called for every key press and release the entry gets, before it handles it; answer true
+    // to swallow the key (the framework runs its message pre-translation here).
+    std::function<bool(const KeyInput&)> key;
+};
+
+class NativeEdit {
+public:
+    virtual ~NativeEdit() = default;
+    // Rectangle in client coordinates of the surface the edit was created on.
+    virtual void SetRect(const Rect& surfaceRect) = 0;
+    virtual void SetVisible(bool visible) = 0;
+    virtual std::string Text() const = 0;
+    virtual void SetText(const std::string& text) = 0;  // does not call `changed`
+    virtual void Focus() = 0;
+    virtual bool HasFocus() const = 0;
+    // The text area inside the edit, relative to the edit's own top left corner.
+    virtual void SetFormattingRect(const Rect& rect) = 0;
+    virtual void SetFont(const FontSpec& font) = 0;
+    // Text colour, and a background colour or none (the parent shows through).
+    virtual void SetColors(ColorRef text, std::optional<ColorRef> background) = 0;
+};
+
+// A web view placed over a window's rectangle.
+struct WebViewOptions {
+    // Called before every navigation, frames included, with the percent-decoded target URL;
+    // answer true to cancel it.
+    std::function<bool(const std::string& url)> beforeNavigate;
+    // Called when a page has finished loading.
+    std::function<void(const std::string& url)> loaded;
+};
+
+class NativeWebView {
+public:
+    virtual ~NativeWebView() = default;
+    virtual void SetRect(const Rect& surfaceRect) = 0;
+    virtual void SetVisible(bool visible) = 0;
+    virtual void Navigate(const std::string& url) = 0;
+    // Calls the page's global function `name` without arguments if the page defines one.
+    virtual void CallFunction(const std::string& name) = 0;
+    // Silent: script dialogs (alert, confirm, prompt) and error pages are suppressed.
+    virtual void SetSilent(bool silent) = 0;
+};
+
+struct MenuItem {
+    unsigned id = 0;
+    std::string text;
+};
+
+// The notification-area icon. Clicks arrive as callbacks from the host's loop.
+struct TrayIcon {
+    unsigned id = 0;
+    std::string tip;
+    std::string iconPath;  // a picture file; empty for the program's default icon
+    std::function<void()> leftClick;   // after the left button was released on the icon
+    std::function<void()> rightClick;  // after the right button was released on the icon
+};
+
 // Everything the program needs from the desktop's windowing system. The GTK host is the real
-// one; the headless host records and scripts it for tests. The window framework adds
-// surfaces, input delivery, timers, native children, dialogs, menus and the notification icon.
+// one; the headless host records and scripts it for tests.
 class Host {
 public:
     virtual ~Host() = default;
@@ -37,6 +172,59 @@ public:
     // (IDOK, IDYES or IDNO; closing the box counts as IDOK for MB_OK and IDNO for MB_YESNO).
     virtual int MessageBox(SurfaceId owner, const std::string& text, const std::string& caption,
                            unsigned type) = 0;
+
+    // Top-level surfaces. A new surface is hidden. Rectangles are screen pixels.
+    virtual SurfaceId CreateSurface(const SurfaceOptions& options) = 0;
+    virtual void DestroySurface(SurfaceId surface) = 0;
+    virtual void ShowSurface(SurfaceId surface, bool visible) = 0;
+    virtual void MoveSurface(SurfaceId surface, const Rect& screen) = 0;
+    virtual void SetToolWindow(SurfaceId surface, bool toolWindow) = 0;
+    // Clips the surface to a rounded rectangle (surface coordinates), or removes the shape.
+    virtual void SetSurfaceShape(SurfaceId surface, const std::optional<RoundRect>& shape) = 0;
+    virtual void SetForeground(SurfaceId surface) = 0;
+    // Asks for a Paint of `area` (surface client coordinates) from the loop, once, later.
+    virtual void InvalidateSurface(SurfaceId surface, const Rect& area) = 0;
+    // Starts a window-manager move of the surface with the pointer (button held at `screen`).
+    virtual void BeginMoveDrag(SurfaceId surface, Point screen) = 0;
+    virtual void SetCursor(SurfaceId surface, CursorShape shape) = 0;
+
+    virtual Point CursorPos() const = 0;  // screen pixels
+    virtual Size ScreenSize() const = 0;
+
+    // The loop. `wake` is called from the loop, soon and once, after each Wake(); the framework
+    // drains its message queue there. RunLoop runs the loop (input, timers, wakes) until
+    // `running` answers false; it nests, one level per modal dialog.
+    virtual void SetWakeHandler(std::function<void()> wake) = 0;
+    virtual void Wake() = 0;
+    virtual void RunLoop(const std::function<bool()>& running) = 0;
+
+    // Repeating timers. The callback runs from the loop every `ms` milliseconds until stopped.
+    using TimerId = std::uint64_t;
+    virtual TimerId StartTimer(unsigned ms, std::function<void()> tick) = 0;
+    virtual void StopTimer(TimerId timer) = 0;
+
+    // Native children over a surface.
+    virtual std::unique_ptr<NativeEdit> CreateEdit(SurfaceId surface, const EditOptions& options) = 0;
+    virtual std::unique_ptr<NativeWebView> CreateWebView(SurfaceId surface,
+                                                         const WebViewOptions& options) = 0;
+
+    // Modal dialogs of the system. Empty answers mean cancelled.
+    // `filter` has the form "Name (*.a)|*.a;*.b|All Files (*.*)|*.*||".
+    virtual std::optional<std::string> OpenFileDialog(SurfaceId owner, const std::string& filter) = 0;
+    virtual std::optional<std::string> BrowseFolder(SurfaceId owner, const std::string& title) = 0;
+    // Shows a popup menu with its top left corner at `screen`; answers the chosen id, 0 for none.
+    virtual unsigned PopupMenu(SurfaceId owner, const std::vector<MenuItem>& items, Point screen) = 0;
+
+    // Notification-area icon, by TrayIcon::id. Add fails when the id exists already or there is
+    // no notification area; Modify and Delete fail when the id does not exist.
+    virtual bool AddTrayIcon(const TrayIcon& icon) = 0;
+    virtual bool ModifyTrayIcon(const TrayIcon& icon) = 0;
+    virtual bool DeleteTrayIcon(unsigned id) = 0;
 };
+
+// The host the program runs on, installed once at start (the GTK host, or a test's headless
+// host). CurrentHost() must not be called before SetCurrentHost.
+void SetCurrentHost(Host* host);
+Host& CurrentHost();
 
 }  // namespace lumora
