@@ -1,0 +1,176 @@
+#include "app/IniDocument.h"
+
+namespace lumora {
+
+namespace {
+
+constexpr size_t npos = std::string::npos;
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+std::string_view Trim(std::string_view text) {
+    size_t begin = text.find_first_not_of(" \t");
+    if (begin == npos) {
+        return {};
+    }
+    size_t end = text.find_last_not_of(" \t");
+    return text.substr(begin, end - begin + 1);
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The name of a "[name]" header line, or nullopt for any other line.
+std::optional<std::string_view> HeaderName(std::string_view body) {
+    std::string_view trimmed = Trim(body);
+    if (trimmed.empty() || trimmed.front() != '[') {
+        return std::nullopt;
+    }
+    size_t close = trimmed.find(']');
+    if (close == npos) {
+        return std::nullopt;
+    }
+    return Trim(trimmed.substr(1, close - 1));
+}
+
+// Splits "key = value" into its trimmed parts; nullopt for comments and lines without "=".
+std::optional<std::pair<std::string_view, std::string_view>> KeyValue(std::string_view body) {
+    std::string_view trimmed = Trim(body);
+    if (trimmed.empty() || trimmed.front() == ';' || trimmed.front() == '[') {
+        return std::nullopt;
+    }
+    size_t equals = trimmed.find('=');
+    if (equals == npos) {
+        return std::nullopt;
+    }
+    return std::pair{Trim(trimmed.substr(0, equals)), Trim(trimmed.substr(equals + 1))};
+}
+
+}  // namespace
+
+IniDocument::IniDocument(std::string_view text) {
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t newline = text.find('\n', start);
+        size_t stop = newline == npos ? text.size() : newline;
+        Line line;
+        line.body = std::string(text.substr(start, stop - start));
+        if (newline != npos) {
+            line.end = "\n";
+            if (!line.body.empty() && line.body.back() == '\r') {
+                line.body.pop_back();
+                line.end = "\r\n";
+            }
+        }
+        m_lines.push_back(std::move(line));
+        start = newline == npos ? text.size() : newline + 1;
+    }
+}
+
+size_t IniDocument::FindSection(std::string_view section) const {
+    for (size_t i = 0; i < m_lines.size(); ++i) {
+        std::string_view body = m_lines[i].body;
+        if (i == 0 && body.starts_with(kUtf8Bom)) {
+            body.remove_prefix(kUtf8Bom.size());
+        }
+        std::optional<std::string_view> name = HeaderName(body);
+        if (name && EqualsIgnoringCase(*name, section)) {
+            return i;
+        }
+    }
+    return npos;
+}
+
+size_t IniDocument::FindKey(size_t header, std::string_view key) const {
+    for (size_t i = header + 1; i < m_lines.size(); ++i) {
+        if (HeaderName(m_lines[i].body)) {
+            break;
+        }
+        auto pair = KeyValue(m_lines[i].body);
+        if (pair && EqualsIgnoringCase(pair->first, key)) {
+            return i;
+        }
+    }
+    return npos;
+}
+
+std::optional<std::string> IniDocument::Get(std::string_view section, std::string_view key) const {
+    size_t header = FindSection(section);
+    if (header == npos) {
+        return std::nullopt;
+    }
+    size_t index = FindKey(header, key);
+    if (index == npos) {
+        return std::nullopt;
+    }
+    return std::string(KeyValue(m_lines[index].body)->second);
+}
+
+bool IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
+    auto breaksLines = [](std::string_view text) { return text.find_first_of(std::string_view("\r\n\0", 3)) != npos; };
+    if (breaksLines(value) || breaksLines(key) || breaksLines(section) || Trim(key).empty() ||
+        key.find('=') != npos || section.find(']') != npos) {
+        return false;
+    }
+    std::string end = LineEnd();
+    size_t header = FindSection(section);
+    if (header == npos) {
+        if (!m_lines.empty() && m_lines.back().end.empty()) {
+            m_lines.back().end = end;
+        }
+        m_lines.push_back({"[" + std::string(section) + "]", end});
+        m_lines.push_back({std::string(key) + "=" + std::string(value), end});
+        return true;
+    }
+    size_t index = FindKey(header, key);
+    if (index != npos) {
+        // Keep the key's spelling as the file has it.
+        std::string spelling(KeyValue(m_lines[index].body)->first);
+        m_lines[index].body = spelling + "=" + std::string(value);
+        return true;
+    }
+    // Add the key after the section's last non-blank line, before any blank lines that part it
+    // from the next section.
+    size_t last = header;
+    for (size_t i = header + 1; i < m_lines.size() && !HeaderName(m_lines[i].body); ++i) {
+        if (!Trim(m_lines[i].body).empty()) {
+            last = i;
+        }
+    }
+    if (m_lines[last].end.empty()) {
+        m_lines[last].end = end;
+    }
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(last + 1),
+                   Line{std::string(key) + "=" + std::string(value), end});
+    return true;
+}
+
+std::string IniDocument::Text() const {
+    std::string text;
+    for (const Line& line : m_lines) {
+        text += line.body;
+        text += line.end;
+    }
+    return text;
+}
+
+std::string IniDocument::LineEnd() const {
+    // New lines follow the file's own convention, so a file written on Windows stays uniform.
+    for (const Line& line : m_lines) {
+        if (!line.end.empty()) {
+            return line.end;
+        }
+    }
+    return "\n";
+}
+
+}  // namespace lumora

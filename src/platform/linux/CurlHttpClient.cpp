@@ -1,0 +1,97 @@
+#include "platform/linux/CurlHttpClient.h"
+
+#include <curl/curl.h>
+
+#include <memory>
+
+namespace lumora {
+
+namespace {
+
+// A request that stalls longer than this, or cannot connect within the connect time-out, is
+// given up, so the program never hangs for minutes on a dead service.
+constexpr long kConnectTimeoutSeconds = 15;
+constexpr long kStallSeconds = 30;
+constexpr long kMaxRedirects = 10;
+
+struct Transfer {
+    const HttpClient::BodySink* sink;
+};
+
+size_t OnBody(char* data, size_t size, size_t count, void* user) {
+    auto* transfer = static_cast<Transfer*>(user);
+    size_t length = size * count;
+    if (!(*transfer->sink)(std::string_view(data, length))) {
+        return CURL_WRITEFUNC_ERROR;
+    }
+    return length;
+}
+
+struct CurlDeleter {
+    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+};
+
+}  // namespace
+
+CurlHttpClient::CurlHttpClient() {
+    // Done once per process, before any handle exists.
+    static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+    (void)initialised;
+}
+
+std::string CurlHttpClient::EncodeForWire(const std::string& url) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    static constexpr std::string_view kUnsafe = "\"<>\\^`{|}";
+    std::string wire;
+    wire.reserve(url.size());
+    for (char c : url) {
+        auto byte = static_cast<unsigned char>(c);
+        if (byte <= 0x20 || byte >= 0x7F || kUnsafe.find(c) != std::string_view::npos) {
+            wire += '%';
+            wire += kHex[byte >> 4];
+            wire += kHex[byte & 0x0F];
+        } else {
+            wire += c;
+        }
+    }
+    return wire;
+}
+
+HttpResult CurlHttpClient::Get(const std::string& url, const std::string& userAgent, const BodySink& sink) {
+    HttpResult result;
+    std::unique_ptr<CURL, CurlDeleter> handle(curl_easy_init());
+    if (!handle) {
+        return result;
+    }
+    CURL* curl = handle.get();
+    std::string wire = EncodeForWire(url);
+    Transfer transfer{&sink};
+    // libcurl takes the proxies from http_proxy, https_proxy, all_proxy and no_proxy by itself.
+    // It keeps no cache, so nothing of a reply is stored.
+    curl_easy_setopt(curl, CURLOPT_URL, wire.c_str());
+    curl_easy_setopt(curl, CURLOPT_USERAGENT, userAgent.c_str());
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(curl, CURLOPT_MAXREDIRS, kMaxRedirects);
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, kStallSeconds);
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, OnBody);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
+
+    CURLcode code = curl_easy_perform(curl);
+    long status = 0;
+    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+    result.status = status;
+    result.completed = code == CURLE_OK;
+    return result;
+}
+
+HttpClient& SystemHttpClient() {
+    static CurlHttpClient client;
+    return client;
+}
+
+}  // namespace lumora
