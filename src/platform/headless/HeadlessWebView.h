@@ -1,0 +1,46 @@
+#pragma once
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/Host.h"
+
+namespace lumora {
+
+class HeadlessHost;
+
+// A web view of the headless host: records navigations and script calls. A test plays the
+// page's side: FollowLink is the page navigating, `pageFunctions` the functions it defines.
+class HeadlessWebView : public NativeWebView {
+public:
+    HeadlessWebView(HeadlessHost& host, SurfaceId surface, WebViewOptions options);
+    ~HeadlessWebView() override;
+
+    void SetRect(const Rect& surfaceRect) override { rect = surfaceRect; }
+    void SetVisible(bool v) override { visible = v; }
+    // Like a real view, the hook sees the navigation later, from the loop.
+    void Navigate(const std::string& url) override;
+    void CallFunction(const std::string& name) override;
+    void SetSilent(bool s) override { silent = s; }
+
+    // The page navigates to `url` now (a click on a link): the hook decides; answers whether the
+    // navigation went ahead.
+    bool FollowLink(const std::string& url);
+
+    SurfaceId surface;
+    WebViewOptions options;
+    Rect rect;
+    bool visible = true;
+    bool silent = false;
+    std::string currentUrl;
+    std::vector<std::string> navigations;  // every target that was not cancelled
+    std::vector<std::string> cancelled;    // every target the hook cancelled
+    std::set<std::string> pageFunctions;   // functions the current page defines
+    std::vector<std::string> calls;        // calls of defined functions, in order
+
+private:
+    HeadlessHost& m_host;
+};
+
+}  // namespace lumora
