@@ -21,6 +21,39 @@ public:
     int MessageBox(SurfaceId owner, const std::string& text, const std::string& caption,
                    unsigned type) override;
 
+    SurfaceId CreateSurface(const SurfaceOptions& options) override;
+    void DestroySurface(SurfaceId surface) override;
+    void ShowSurface(SurfaceId surface, bool visible) override;
+    void MoveSurface(SurfaceId surface, const Rect& screen) override;
+    void SetToolWindow(SurfaceId surface, bool toolWindow) override;
+    void SetSurfaceShape(SurfaceId surface, const std::optional<RoundRect>& shape) override;
+    void SetForeground(SurfaceId surface) override;
+    void InvalidateSurface(SurfaceId surface, const Rect& area) override;
+    void BeginMoveDrag(SurfaceId surface, Point screen) override;
+    void SetCursor(SurfaceId surface, CursorShape shape) override;
+
+    Point CursorPos() const override;
+    Size ScreenSize() const override;
+
+    void SetWakeHandler(std::function<void()> wake) override;
+    void Wake() override;
+    void RunLoop(const std::function<bool()>& running) override;
+
+    TimerId StartTimer(unsigned ms, std::function<void()> tick) override;
+    void StopTimer(TimerId timer) override;
+
+    std::unique_ptr<NativeEdit> CreateEdit(SurfaceId surface, const EditOptions& options) override;
+    std::unique_ptr<NativeWebView> CreateWebView(SurfaceId surface,
+                                                 const WebViewOptions& options) override;
+
+    std::optional<std::string> OpenFileDialog(SurfaceId owner, const std::string& filter) override;
+    std::optional<std::string> BrowseFolder(SurfaceId owner, const std::string& title) override;
+    unsigned PopupMenu(SurfaceId owner, const std::vector<MenuItem>& items, Point screen) override;
+
+    bool AddTrayIcon(const TrayIcon& icon) override;
+    bool ModifyTrayIcon(const TrayIcon& icon) override;
+    bool DeleteTrayIcon(unsigned id) override;
+
 private:
     GtkHost();
 };
