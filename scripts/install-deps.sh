@@ -8,7 +8,7 @@ packages=(
   libcpp-httplib-dev libssl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils x11-apps trayer imagemagick dbus-x11 at-spi2-core
-  fonts-wqy-microhei librsvg2-common
+  fonts-wqy-microhei librsvg2-common libjpeg-dev
 )
 
 missing=()
