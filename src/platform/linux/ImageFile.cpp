@@ -1,14 +1,8 @@
 #include "platform/ImageFile.h"
 
-#include <fcntl.h>
 #include <gdk-pixbuf/gdk-pixbuf.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
-#include <cstdio>
-#include <memory>
-#include <vector>
+#include "platform/AtomicFile.h"
 
 namespace lumora {
 namespace {
@@ -53,12 +47,12 @@ void PutLe32(std::uint8_t* at, std::uint32_t value) {
 
 // The whole file: BITMAPFILEHEADER, BITMAPINFOHEADER, then the rows bottom-up, each padded
 // to a multiple of four bytes. Alpha is dropped; the colour bytes are kept as they are.
-std::vector<std::uint8_t> EncodeBitmap(const BgraImage& image) {
+std::string EncodeBitmap(const BgraImage& image) {
     constexpr std::uint32_t kHeaders = 14 + 40;
     const std::uint32_t rowBytes = (static_cast<std::uint32_t>(image.width) * 3 + 3) & ~3u;
     const std::uint32_t dataBytes = rowBytes * static_cast<std::uint32_t>(image.height);
-    std::vector<std::uint8_t> file(kHeaders + dataBytes, 0);
-    std::uint8_t* h = file.data();
+    std::string file(kHeaders + dataBytes, '\0');
+    auto* h = reinterpret_cast<std::uint8_t*>(file.data());
     h[0] = 'B';
     h[1] = 'M';
     PutLe32(h + 2, kHeaders + dataBytes);
@@ -74,7 +68,7 @@ std::vector<std::uint8_t> EncodeBitmap(const BgraImage& image) {
     PutLe32(h + 42, 2835);
     for (int y = 0; y < image.height; ++y) {
         const std::uint8_t* in = image.pixels.data() + static_cast<size_t>(y) * image.width * 4;
-        std::uint8_t* out = file.data() + kHeaders +
+        std::uint8_t* out = h + kHeaders +
                             static_cast<size_t>(image.height - 1 - y) * rowBytes;
         for (int x = 0; x < image.width; ++x, in += 4, out += 3) {
             out[0] = in[0];
@@ -83,38 +77,6 @@ std::vector<std::uint8_t> EncodeBitmap(const BgraImage& image) {
         }
     }
     return file;
-}
-
-bool WriteAll(int fd, const std::uint8_t* data, size_t size) {
-    while (size > 0) {
-        ssize_t written = write(fd, data, size);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        data += written;
-        size -= static_cast<size_t>(written);
-    }
-    return true;
-}
-
-// Writes beside the target and renames over it, so a reader sees the old file or the new
-// one, never a part of either.
-bool ReplaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::string temporary = path + ".XXXXXX";
-    int fd = mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    bool ok = fchmod(fd, 0644) == 0 && WriteAll(fd, bytes.data(), bytes.size()) && fsync(fd) == 0;
-    ok = close(fd) == 0 && ok;
-    if (!ok || rename(temporary.c_str(), path.c_str()) != 0) {
-        unlink(temporary.c_str());
-        return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -146,7 +108,7 @@ bool SaveBitmapFile(const BgraImage& image, const std::string& path) {
         static_cast<std::int64_t>(image.width) * image.height > kMaxDecodePixels) {
         return false;
     }
-    return ReplaceFile(path, EncodeBitmap(image));
+    return ReplaceFileAtomically(path, EncodeBitmap(image));
 }
 
 }  // namespace lumora

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/HttpClient.h"
+
+namespace lumora {
+
+// The collection on disk: the flat folder "imgs" under the collection directory, whose files
+// are the whole collection. A favourite is a file whose name carries "_LMSC" before its
+// extension. The class keeps no state: it reads the collection directory at every call, so a
+// folder picked in the settings takes effect at once.
+class WallpaperFolder {
+public:
+    enum class CopyOutcome { AlreadyFavourite, Copied };
+
+    // Body size above which a download is abandoned.
+    static constexpr long long kMaxDownloadBytes = 200LL * 1024 * 1024;
+
+    // Works on the shared collection directory and the system's HTTP client.
+    WallpaperFolder();
+    WallpaperFolder(const std::string& collectionDirectory, HttpClient& http);
+
+    // The collection directory followed by "/imgs/".
+    std::string FolderPath() const;
+    // Creates the folder, one level under the collection directory, when it is not a directory.
+    void EnsureFolder() const;
+
+    // Whether a directory entry counts as a wallpaper: it holds ".jpg", ".png", ".gif" or
+    // ".bmp" (lower case) after its first byte, and no "temp.bmp".
+    static bool IsWallpaperFile(std::string_view name);
+    // Whether a listed wallpaper is a favourite: "_LMSC" occurs after its first byte.
+    static bool IsFavouriteName(std::string_view name);
+    // The path with "_LMSC" put before its last full stop.
+    static std::string FavouriteTwin(std::string_view path);
+
+    // Full paths of the wallpapers in the directory's own order, or nothing when the folder is
+    // missing. "all" lists every wallpaper and deletes each plain picture whose favourite twin
+    // holds the same bytes; "sc" lists favourites only; any other filter lists nothing.
+    std::optional<std::vector<std::string>> List(std::string_view filter) const;
+
+    // GETs the URL into the file. True only for a 2xx response whose body arrived whole and
+    // was stored; on failure nothing is left at `path`.
+    bool DownloadToFile(const std::string& url, const std::string& path) const;
+
+    // The picture to apply for a link of the online page: downloaded as a plain picture unless
+    // it is in the collection already (plain or favourite). Empty when the name is refused.
+    std::string FetchForWallpaper(const std::string& url, const std::string& name,
+                                  const std::string& extension) const;
+    // Makes the picture a favourite: renames the plain picture, or downloads the favourite.
+    void FetchAsFavourite(const std::string& url, const std::string& name,
+                          const std::string& extension) const;
+    // Copies a listed picture to its favourite form, never overwriting; the next "all"
+    // listing removes the plain duplicate.
+    CopyOutcome CopyAsFavourite(const std::string& path) const;
+    // Copies a picture from elsewhere into the folder as a favourite, never overwriting.
+    void AddLocalPicture(const std::string& source, const std::string& title,
+                         const std::string& extension) const;
+    // Deletes that one file.
+    void DeleteWallpaper(const std::string& path) const;
+
+private:
+    // A name or extension that would leave the folder or cannot be part of a file name.
+    static bool IsSafeNamePart(std::string_view part);
+    std::string PicturePath(const std::string& name, std::string_view suffix,
+                            const std::string& extension) const;
+
+    const std::string& m_collectionDirectory;
+    HttpClient& m_http;
+};
+
+}  // namespace lumora
