@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/ProcessStrings.h"
+#include "platform/HttpClient.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace lumora {
+
+// Replies beyond this size are cut: the service sends short texts, and a runaway body must not
+// fill the memory.
+inline constexpr size_t kMaxReplyBytes = size_t{1} << 20;
+
+// GET requests to the maker's service, whose replies are read whole as text.
+class ServiceClient {
+public:
+    explicit ServiceClient(HttpClient& http = SystemHttpClient(), const ProcessStrings& strings = Strings());
+
+    // The reply body of a GET of `url`, with the usage report appended once the start type is
+    // set. Empty when no response came or its status is not 2xx. The body is taken in blocks
+    // of 1023 bytes of which each keeps only what precedes its first zero byte.
+    std::string HttpGetText(const std::string& url) const;
+
+    // `url` with the usage report when the start type is set: the values go in as they are
+    // held (the transport escapes what a URL cannot carry).
+    std::string WithUsageReport(const std::string& url) const;
+
+    // The service script URL with "?op=" and the operation.
+    static std::string OperationUrl(const std::string& serviceUrl, std::string_view op);
+
+private:
+    HttpClient& m_http;
+    const ProcessStrings& m_strings;
+};
+
+// The program's own requests: the system HTTP client and the process-wide strings.
+std::string HttpGetText(const std::string& url);
+
+}  // namespace lumora

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "app/ServiceClient.h"
+
+#include <string>
+
+namespace lumora {
+
+enum class VersionOutcome { NoAnswer, SameVersion, OtherVersion };
+
+// Asks the service for its version and compares the reply, white space trimmed, byte for byte
+// with the installed version: any difference, older or newer, is another version.
+VersionOutcome CheckVersion(const ServiceClient& service, const std::string& serviceUrl,
+                            const std::string& installedVersion);
+
+}  // namespace lumora

@@ -1,0 +1,35 @@
+#include "platform/UserFiles.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+namespace lumora {
+
+namespace {
+
+// The user's configuration directory by the XDG rules: a relative $XDG_CONFIG_HOME is ignored.
+std::string ConfigHome() {
+    const char* configHome = std::getenv("XDG_CONFIG_HOME");
+    if (configHome && configHome[0] == '/') {
+        return configHome;
+    }
+    const char* home = std::getenv("HOME");
+    if (home && home[0] == '/') {
+        return std::string(home) + "/.config";
+    }
+    if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir && entry->pw_dir[0] == '/') {
+        return std::string(entry->pw_dir) + "/.config";
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string ClientIdFilePath() {
+    std::string base = ConfigHome();
+    return base.empty() ? std::string() : base + "/lumora/id";
+}
+
+}  // namespace lumora
