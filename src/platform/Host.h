@@ -119,6 +119,9 @@ public:
     virtual std::string Text() const = 0;
     virtual void SetText(const std::string& text) = 0;  // does not call `changed`
     virtual void Focus() = 0;
+    // Gives the keyboard focus back to the surface (the window framework moved its focus to
+    // a window that is not this edit).
+    virtual void Blur() = 0;
     virtual bool HasFocus() const = 0;
     // The text area inside the edit, relative to the edit's own top left corner.
     virtual void SetFormattingRect(const Rect& rect) = 0;

@@ -14,6 +14,11 @@ HeadlessEdit::~HeadlessEdit() { m_host.RemoveEdit(this); }
 
 void HeadlessEdit::Focus() { m_host.FocusEdit(this); }
 
+void HeadlessEdit::Blur()
+{
+    if (HasFocus()) m_host.FocusEdit(nullptr);
+}
+
 bool HeadlessEdit::HasFocus() const { return m_host.FocusedEdit() == this; }
 
 void HeadlessEdit::TakeKey(const KeyInput& key)

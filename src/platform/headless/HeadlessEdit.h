@@ -18,6 +18,7 @@ public:
     std::string Text() const override { return text; }
     void SetText(const std::string& t) override { text = t; }
     void Focus() override;
+    void Blur() override;
     bool HasFocus() const override;
     void SetFormattingRect(const Rect& r) override { formattingRect = r; }
     void SetFont(const FontSpec& f) override { font = f; }

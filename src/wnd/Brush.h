@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/Host.h"
+#include "wnd/WinTypes.h"
+
+namespace lumora {
+
+// What a control-colour handler answers: the default colouring, the hollow brush (paint
+// nothing, the parent shows through) or a solid colour.
+struct Brush {
+    enum Kind { Default, Hollow, Solid };
+    Kind kind = Default;
+    ColorRef color = 0;
+
+    static Brush HollowBrush() { return {Hollow, 0}; }
+    static Brush SolidColor(ColorRef c) { return {Solid, c}; }
+};
+
+constexpr ColorRef RGB(unsigned r, unsigned g, unsigned b) { return r | (g << 8) | (b << 16); }
+constexpr unsigned GetRValue(ColorRef c) { return c & 0xFF; }
+constexpr unsigned GetGValue(ColorRef c) { return (c >> 8) & 0xFF; }
+constexpr unsigned GetBValue(ColorRef c) { return (c >> 16) & 0xFF; }
+
+// The face colour of dialogs and controls that nobody colours.
+constexpr ColorRef kFaceColor = RGB(240, 240, 240);
+
+}  // namespace lumora
+
+namespace lumora {
+
+// A brush travels through a control-colour message's result as its kind and colour.
+constexpr LRESULT BrushToResult(const Brush& b) { return (static_cast<LRESULT>(b.color) << 2) | b.kind; }
+inline Brush ResultToBrush(LRESULT r)
+{
+    return {static_cast<Brush::Kind>(r & 3), static_cast<ColorRef>(r >> 2)};
+}
+
+}  // namespace lumora

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/Geometry.h"
+#include "wnd/WinTypes.h"
+
+namespace lumora {
+
+class DC;
+class Wnd;
+
+enum : UINT {
+    ODT_BUTTON = 4,
+    ODT_STATIC = 5,
+    ODA_DRAWENTIRE = 1,
+    ODS_SELECTED = 0x1,
+    ODS_FOCUS = 0x10,
+};
+
+// What an owner-drawn control hands its owner to draw it: the control's client rectangle and
+// a context on it, plus state bits (selected while pressed, focus).
+struct DrawItemInfo {
+    UINT ctlType = ODT_BUTTON;
+    UINT ctlId = 0;
+    UINT itemAction = ODA_DRAWENTIRE;
+    UINT itemState = 0;
+    Wnd* item = nullptr;
+    DC* dc = nullptr;
+    Rect rcItem;
+};
+
+}  // namespace lumora

@@ -1,0 +1,58 @@
+#include "wnd/HtmlView.h"
+
+#include "wnd/WindowSystem.h"
+
+namespace lumora {
+
+HtmlView::HtmlView() = default;
+
+HtmlView::~HtmlView() { DestroyWindow(); }
+
+bool HtmlView::Create(DWORD style, const Rect& rect, Wnd* parent, int id)
+{
+    return CreateEx(0, "", style | WS_CHILD, rect, parent, id);
+}
+
+void HtmlView::OnCreated()
+{
+    WebViewOptions options;
+    options.beforeNavigate = [this](const std::string& url) {
+        bool cancel = false;
+        OnBeforeNavigate2(url, cancel);
+        return cancel;
+    };
+    options.loaded = [this](const std::string& url) { OnDocumentComplete(url); };
+    m_native = WindowSystem::Get().GetHost().CreateWebView(GetSurface(), options);
+    OnPlacementChanged();
+}
+
+void HtmlView::OnReleased() { m_native.reset(); }
+
+void HtmlView::OnPlacementChanged()
+{
+    if (!m_native) return;
+    const Point origin = SurfaceOrigin();
+    m_native->SetRect(Rect::FromXywh(origin.x, origin.y, RectInParent().Width(), RectInParent().Height()));
+    m_native->SetVisible(IsWindowVisible());
+}
+
+void HtmlView::Navigate(const std::string& url)
+{
+    if (m_native) m_native->Navigate(url);
+}
+
+void HtmlView::CallPageFunction(const std::string& name)
+{
+    if (m_native) m_native->CallFunction(name);
+}
+
+void HtmlView::SetSilent(bool silent)
+{
+    if (m_native) m_native->SetSilent(silent);
+}
+
+void HtmlView::OnBeforeNavigate2(const std::string&, bool&) {}
+
+void HtmlView::OnDocumentComplete(const std::string&) {}
+
+}  // namespace lumora

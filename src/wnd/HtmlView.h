@@ -1,0 +1,36 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "wnd/Wnd.h"
+
+namespace lumora {
+
+// A window that shows web pages: the host's web view placed over the window's rectangle.
+// Every navigation, frames included, passes OnBeforeNavigate2 first, which may cancel it.
+class HtmlView : public Wnd {
+public:
+    HtmlView();
+    ~HtmlView() override;
+
+    bool Create(DWORD style, const Rect& rect, Wnd* parent, int id);
+    void Navigate(const std::string& url);
+    // Calls the current page's script function `name` without arguments, if the page has it.
+    void CallPageFunction(const std::string& name);
+    // Script dialogs and error pages are suppressed.
+    void SetSilent(bool silent);
+    NativeWebView* Native() const { return m_native.get(); }
+
+protected:
+    virtual void OnBeforeNavigate2(const std::string& url, bool& cancel);
+    virtual void OnDocumentComplete(const std::string& url);
+    void OnCreated() override;
+    void OnReleased() override;
+    void OnPlacementChanged() override;
+
+private:
+    std::unique_ptr<NativeWebView> m_native;
+};
+
+}  // namespace lumora

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "wnd/Button.h"
+
+namespace lumora {
+
+// A radio button. An automatic one, when clicked, is checked and every other radio button of
+// its group is cleared; a group runs from a sibling with WS_GROUP up to the next one.
+class RadioButton : public Button {
+protected:
+    void OnClicked() override;
+    void OnPaint(DC& dc) override;
+};
+
+}  // namespace lumora

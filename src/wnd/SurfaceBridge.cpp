@@ -1,0 +1,125 @@
+#include "wnd/SurfaceBridge.h"
+
+#include "wnd/Painter.h"
+#include "wnd/ScrollBar.h"
+#include "wnd/WindowSystem.h"
+#include "wnd/Wnd.h"
+
+namespace lumora {
+
+namespace {
+
+UINT ClientMessage(const MouseInput& input)
+{
+    const bool left = input.button == MouseButton::Left;
+    const bool right = input.button == MouseButton::Right;
+    switch (input.kind) {
+    case MouseInput::Move: return WM_MOUSEMOVE;
+    case MouseInput::Down: return left ? UINT{WM_LBUTTONDOWN} : right ? UINT{WM_RBUTTONDOWN} : 0u;
+    case MouseInput::Up: return left ? UINT{WM_LBUTTONUP} : right ? UINT{WM_RBUTTONUP} : 0u;
+    case MouseInput::Wheel: return WM_MOUSEWHEEL;
+    case MouseInput::Leave: return 0;
+    }
+    return 0;
+}
+
+}  // namespace
+
+void SurfaceBridge::Paint(cairo_t* cr, const Rect& area) { Painter::PaintSurface(m_top, cr, area); }
+
+SurfaceBridge::Hit SurfaceBridge::HitTest(Wnd& wnd, Point screen)
+{
+    if (!wnd.IsVisibleFlag()) return {};
+    const Rect rect = wnd.GetWindowRect();
+    if (!rect.Contains(screen)) return {};
+    if (const auto& region = wnd.GetWindowRgn(); region && !region->Contains({screen.x - rect.left, screen.y - rect.top}))
+        return {};
+    const Point client = wnd.ScreenToClient(screen);
+    if (wnd.GetClientRect().Contains(client)) {
+        for (Wnd* child : std::vector<Wnd*>(wnd.Children())) {
+            const Hit hit = HitTest(*child, screen);
+            if (hit.wnd != nullptr) return hit;
+        }
+    }
+    const int code = static_cast<int>(wnd.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)));
+    if (code == HTTRANSPARENT || code == HTNOWHERE) return {};
+    return {&wnd, code};
+}
+
+void SurfaceBridge::Mouse(const MouseInput& input)
+{
+    WindowSystem& sys = WindowSystem::Get();
+    if (input.kind == MouseInput::Leave) {
+        if (sys.Capture() == nullptr) sys.MouseOver(nullptr, 0);
+        return;
+    }
+    const Point screen = m_top.ClientToScreen(input.client);
+
+    // A scroll bar being pressed follows the mouse until the release.
+    if (ScrollBar* bar = sys.ScrollTracking()) {
+        Wnd* owner = sys.Capture();
+        const Point p = owner != nullptr ? owner->ScreenToClient(screen) : input.client;
+        if (input.kind == MouseInput::Move) bar->Drag(p);
+        else if (input.kind == MouseInput::Up && input.button == MouseButton::Left) bar->Release(p);
+        return;
+    }
+
+    const Hit hit = HitTest(m_top, screen);
+    sys.MouseOver(hit.code == HTCLIENT ? hit.wnd : nullptr, m_top.m_surface);
+    Wnd* capture = sys.Capture();
+    Wnd* target = capture != nullptr ? capture : hit.wnd;
+    const int code = capture != nullptr ? HTCLIENT : hit.code;
+    const UINT message = ClientMessage(input);
+    if (target == nullptr || message == 0) return;
+
+    if (input.kind != MouseInput::Wheel)
+        target->SendMessage(WM_SETCURSOR, target->GetSafeHwnd(), MAKELPARAM(code, message));
+    if (!target->IsWindow()) return;
+
+    if (input.kind == MouseInput::Wheel) {
+        target->PostMessage(WM_MOUSEWHEEL,
+                            MAKEWPARAM(input.keyState, static_cast<unsigned short>(input.wheelDelta)),
+                            MAKELPARAM(screen.x, screen.y));
+    } else if (code == HTCLIENT) {
+        const Point p = target->ScreenToClient(screen);
+        target->PostMessage(message, input.keyState, MAKELPARAM(p.x, p.y));
+    } else if (message == WM_LBUTTONDOWN) {
+        target->PostMessage(WM_NCLBUTTONDOWN, static_cast<WPARAM>(code), MAKELPARAM(screen.x, screen.y));
+    } else if (message == WM_MOUSEMOVE) {
+        target->PostMessage(WM_NCMOUSEMOVE, static_cast<WPARAM>(code), MAKELPARAM(screen.x, screen.y));
+    }
+}
+
+void SurfaceBridge::Key(const KeyInput& input)
+{
+    WindowSystem& sys = WindowSystem::Get();
+    Wnd* focus = sys.Focus();
+    Wnd* target = focus != nullptr && (focus == &m_top || m_top.IsChild(focus)) ? focus : &m_top;
+    const LPARAM flags = input.down ? 1 : static_cast<LPARAM>(0xC0000001u);
+    target->PostMessage(input.down ? WM_KEYDOWN : WM_KEYUP, input.vk, flags);
+    if (input.down && !input.text.empty()) {
+        // The first character of the text, as a code point.
+        const auto* s = reinterpret_cast<const unsigned char*>(input.text.data());
+        unsigned cp = s[0];
+        if (cp >= 0xF0 && input.text.size() >= 4) cp = ((cp & 0x07) << 18) | ((s[1] & 0x3F) << 12) | ((s[2] & 0x3F) << 6) | (s[3] & 0x3F);
+        else if (cp >= 0xE0 && input.text.size() >= 3) cp = ((cp & 0x0F) << 12) | ((s[1] & 0x3F) << 6) | (s[2] & 0x3F);
+        else if (cp >= 0xC0 && input.text.size() >= 2) cp = ((cp & 0x1F) << 6) | (s[1] & 0x3F);
+        target->PostMessage(WM_CHAR, cp, 1);
+    }
+}
+
+void SurfaceBridge::Exposed()
+{
+    m_top.SendMessage(WM_NCPAINT, 1);
+    if (m_top.IsWindow()) m_top.Invalidate(true);
+}
+
+void SurfaceBridge::Moved(const Rect& screen)
+{
+    m_top.m_rect = screen;
+    m_top.SendMessage(WM_MOVE, 0, MAKELPARAM(screen.left, screen.top));
+}
+
+void SurfaceBridge::CloseRequested() { m_top.PostMessage(WM_CLOSE); }
+
+}  // namespace lumora
