@@ -6,9 +6,16 @@ namespace lumora {
 
 namespace {
 Host* g_host = nullptr;
+std::uint64_t g_generation = 0;
+}  // namespace
+
+void SetCurrentHost(Host* host)
+{
+    g_host = host;
+    ++g_generation;
 }
 
-void SetCurrentHost(Host* host) { g_host = host; }
+std::uint64_t CurrentHostGeneration() { return g_generation; }
 
 Host& CurrentHost()
 {

@@ -229,5 +229,8 @@ public:
 // host). CurrentHost() must not be called before SetCurrentHost.
 void SetCurrentHost(Host* host);
 Host& CurrentHost();
+// Counts SetCurrentHost calls, so that state kept for one host is not reused for the next one
+// (which may live at the same address).
+std::uint64_t CurrentHostGeneration();
 
 }  // namespace lumora

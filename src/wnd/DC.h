@@ -14,29 +14,25 @@
 namespace lumora {
 
 // DrawText formats and ExtTextOut options, with their Win32 values.
-enum : UINT {
-    DT_LEFT = 0x0,
-    DT_TOP = 0x0,
-    DT_CENTER = 0x1,
-    DT_RIGHT = 0x2,
-    DT_VCENTER = 0x4,
-    DT_BOTTOM = 0x8,
-    DT_WORDBREAK = 0x10,
-    DT_SINGLELINE = 0x20,
-    DT_EXPANDTABS = 0x40,
-    DT_TABSTOP = 0x80,
-    DT_NOCLIP = 0x100,
-    DT_CALCRECT = 0x400,
-    DT_NOPREFIX = 0x800,
-    ETO_OPAQUE = 0x2,
-    ETO_CLIPPED = 0x4,
-};
+inline constexpr UINT DT_LEFT = 0x0;
+inline constexpr UINT DT_TOP = 0x0;
+inline constexpr UINT DT_CENTER = 0x1;
+inline constexpr UINT DT_RIGHT = 0x2;
+inline constexpr UINT DT_VCENTER = 0x4;
+inline constexpr UINT DT_BOTTOM = 0x8;
+inline constexpr UINT DT_WORDBREAK = 0x10;
+inline constexpr UINT DT_SINGLELINE = 0x20;
+inline constexpr UINT DT_EXPANDTABS = 0x40;
+inline constexpr UINT DT_TABSTOP = 0x80;
+inline constexpr UINT DT_NOCLIP = 0x100;
+inline constexpr UINT DT_CALCRECT = 0x400;
+inline constexpr UINT DT_NOPREFIX = 0x800;
+inline constexpr UINT ETO_OPAQUE = 0x2;
+inline constexpr UINT ETO_CLIPPED = 0x4;
 
 // Background modes of text output.
-enum : int {
-    TRANSPARENT = 1,
-    OPAQUE = 2,
-};
+inline constexpr int TRANSPARENT = 1;
+inline constexpr int OPAQUE = 2;
 
 // A drawing context over cairo: what the program's windows draw, in the coordinates of one
 // window (its client area, or its whole window for a window context). Text is laid out with

@@ -80,6 +80,7 @@ int Dialog::DoModal(Wnd* owner)
         return -1;
     }
     if (!m_ended && !IsVisibleFlag()) ShowWindow(SW_SHOWNORMAL);
+    if (!m_ended) SetForegroundWindow();
     WindowSystem::Get().GetHost().RunLoop([this] { return !m_ended && IsWindow(); });
     m_modal = false;
     DestroyWindow();

@@ -8,13 +8,11 @@ namespace lumora {
 class DC;
 class Wnd;
 
-enum : UINT {
-    ODT_BUTTON = 4,
-    ODT_STATIC = 5,
-    ODA_DRAWENTIRE = 1,
-    ODS_SELECTED = 0x1,
-    ODS_FOCUS = 0x10,
-};
+inline constexpr UINT ODT_BUTTON = 4;
+inline constexpr UINT ODT_STATIC = 5;
+inline constexpr UINT ODA_DRAWENTIRE = 1;
+inline constexpr UINT ODS_SELECTED = 0x1;
+inline constexpr UINT ODS_FOCUS = 0x10;
 
 // What an owner-drawn control hands its owner to draw it: the control's client rectangle and
 // a context on it, plus state bits (selected while pressed, focus).

@@ -4,13 +4,11 @@
 
 namespace lumora {
 
-enum : UINT {
-    SIF_RANGE = 0x1,
-    SIF_PAGE = 0x2,
-    SIF_POS = 0x4,
-    SIF_TRACKPOS = 0x10,
-    SIF_ALL = 0x17,
-};
+inline constexpr UINT SIF_RANGE = 0x1;
+inline constexpr UINT SIF_PAGE = 0x2;
+inline constexpr UINT SIF_POS = 0x4;
+inline constexpr UINT SIF_TRACKPOS = 0x10;
+inline constexpr UINT SIF_ALL = 0x17;
 
 // Settings of a scroll bar: the range, the page size and the position, as SetScrollInfo takes
 // them; `mask` says which fields a call sets or reads.

@@ -15,7 +15,7 @@ WindowSystem& WindowSystem::Get()
 {
     static WindowSystem system;
     Host* host = &CurrentHost();
-    if (system.m_host != host) system.Bind(host);
+    if (system.m_host != host || system.m_generation != CurrentHostGeneration()) system.Bind(host);
     return system;
 }
 
@@ -23,6 +23,7 @@ void WindowSystem::Bind(Host* host)
 {
     // Windows of an earlier host are gone with it; nothing of theirs may reach the new one.
     m_host = host;
+    m_generation = CurrentHostGeneration();
     m_windows.clear();
     m_queue.clear();
     m_capture = m_focus = m_mouseOver = 0;

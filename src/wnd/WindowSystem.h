@@ -93,6 +93,7 @@ private:
     void PostHover();
 
     Host* m_host = nullptr;
+    std::uint64_t m_generation = 0;
     std::map<HWND, Wnd*> m_windows;
     HWND m_nextHandle = 1;
     std::deque<Msg> m_queue;

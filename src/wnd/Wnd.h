@@ -22,12 +22,10 @@ namespace lumora {
 class ScrollBar;
 
 // Control-colour kinds, as the control-colour handler receives them.
-enum : UINT {
-    CTLCOLOR_EDIT = 1,
-    CTLCOLOR_BTN = 3,
-    CTLCOLOR_DLG = 4,
-    CTLCOLOR_STATIC = 6,
-};
+inline constexpr UINT CTLCOLOR_EDIT = 1;
+inline constexpr UINT CTLCOLOR_BTN = 3;
+inline constexpr UINT CTLCOLOR_DLG = 4;
+inline constexpr UINT CTLCOLOR_STATIC = 6;
 
 // A light window with Win32 semantics: a control id, a parent (or, for a top-level window, an
 // owner), children in z-order, a rectangle in its parent's client coordinates (screen
