@@ -149,6 +149,8 @@ public:
     virtual void CallFunction(const std::string& name) = 0;
     // Silent: script dialogs (alert, confirm, prompt) and error pages are suppressed.
     virtual void SetSilent(bool silent) = 0;
+    // Pages show no scroll bars of the view (the content still scrolls with the wheel).
+    virtual void SetScrollBarsHidden(bool hidden) = 0;
 };
 
 struct MenuItem {
@@ -195,8 +197,12 @@ public:
     virtual Size ScreenSize() const = 0;
 
     // The loop. `wake` is called from the loop, soon and once, after each Wake(); the framework
-    // drains its message queue there. RunLoop runs the loop (input, timers, wakes) until
-    // `running` answers false; it nests, one level per modal dialog.
+    // drains its message queue there, so it should run before pending redraws. RunLoop runs
+    // the loop (input, timers, wakes) until `running` answers false; it nests, one level per
+    // modal dialog of the framework. While a modal box, file or folder dialog or popup menu of
+    // the host runs, `wake` is not called (the program's queue waits, as its modal boxes block
+    // it); a Wake() meanwhile is honoured after the box has closed. Timer callbacks may stop
+    // their own timer.
     virtual void SetWakeHandler(std::function<void()> wake) = 0;
     virtual void Wake() = 0;
     virtual void RunLoop(const std::function<bool()>& running) = 0;

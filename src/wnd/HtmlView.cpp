@@ -23,6 +23,9 @@ void HtmlView::OnCreated()
     };
     options.loaded = [this](const std::string& url) { OnDocumentComplete(url); };
     m_native = WindowSystem::Get().GetHost().CreateWebView(GetSurface(), options);
+    HostInfo info;
+    OnGetHostInfo(info);
+    m_native->SetScrollBarsHidden((info.flags & DOCHOSTUIFLAG_SCROLL_NO) != 0);
     OnPlacementChanged();
 }
 

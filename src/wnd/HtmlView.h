@@ -22,7 +22,16 @@ public:
     void SetSilent(bool silent);
     NativeWebView* Native() const { return m_native.get(); }
 
+    // Flags of the browser host information.
+    static constexpr DWORD DOCHOSTUIFLAG_NO3DBORDER = 0x4;
+    static constexpr DWORD DOCHOSTUIFLAG_SCROLL_NO = 0x8;
+    struct HostInfo {
+        DWORD flags = 0;
+    };
+
 protected:
+    // Asked once, when the view is made: flags for the view's look.
+    virtual void OnGetHostInfo(HostInfo& /*info*/) {}
     virtual void OnBeforeNavigate2(const std::string& url, bool& cancel);
     virtual void OnDocumentComplete(const std::string& url);
     void OnCreated() override;

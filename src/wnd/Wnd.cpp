@@ -402,6 +402,11 @@ void Wnd::BeginMoveDrag()
     WindowSystem::Get().GetHost().BeginMoveDrag(top->m_surface, lumora::GetCursorPos());
 }
 
+int Wnd::MessageBox(const std::string& text, const std::string& caption, UINT type)
+{
+    return WindowSystem::Get().GetHost().MessageBox(IsWindow() ? GetSurface() : 0, text, caption, type);
+}
+
 int Wnd::SetScrollInfo(int bar, const ScrollInfo& info, bool redraw)
 {
     if (bar != SB_VERT || !IsWindow()) return 0;

@@ -127,6 +127,9 @@ public:
     void SetForegroundWindow();
     // Starts a window-manager move of the top-level window with the mouse.
     void BeginMoveDrag();
+    // A message box owned by this window's top-level window; without a caption it carries the
+    // application name, as the system's window message boxes do.
+    int MessageBox(const std::string& text, const std::string& caption = "lumo", UINT type = MB_OK);
 
     // The window's standard vertical scroll bar (SB_VERT); it shows while it has a range to
     // scroll. Answers the new position.

@@ -140,6 +140,7 @@ public:
     std::vector<std::string> seen;
 
 protected:
+    void OnGetHostInfo(HostInfo& info) override { info.flags |= DOCHOSTUIFLAG_NO3DBORDER | DOCHOSTUIFLAG_SCROLL_NO; }
     void OnBeforeNavigate2(const std::string& url, bool& cancel) override
     {
         seen.push_back(url);
@@ -158,6 +159,7 @@ TEST_F(NativeChildTest, WebViewNavigationHookCancelsPrivateLinks)
     host.RunUntilIdle();
     EXPECT_FALSE(native->FollowLink("app:http://127.0.0.1/p.jpg>p"));
     EXPECT_TRUE(native->silent);
+    EXPECT_TRUE(native->scrollBarsHidden);
     EXPECT_EQ(view.seen, (std::vector<std::string>{"http://127.0.0.1/kavri/lm/index.php?cid=1",
                                                    "app:http://127.0.0.1/p.jpg>p"}));
     EXPECT_EQ(native->currentUrl, "http://127.0.0.1/kavri/lm/index.php?cid=1");

@@ -6,6 +6,7 @@
 #include "support/HeadlessHostFixture.h"
 #include "wnd/Button.h"
 #include "wnd/Dialog.h"
+#include "wnd/Menu.h"
 
 namespace lumora {
 namespace {
@@ -169,6 +170,32 @@ TEST_F(WindowServicesTest, TabMovesTheFocusAlongTheTabStops)
     dlg.DoModal();
     // The first tab stop (1034) has the focus from the start.
     EXPECT_EQ(order, (std::vector<int>{1022, 1027, 1028}));
+}
+
+TEST_F(WindowServicesTest, PopupMenuPostsTheChosenCommandToItsOwner)
+{
+    // Ids above 16 bits ride whole in wParam (the command cracker sees only the low word).
+    struct Owner : Wnd {
+        std::vector<WPARAM> commands;
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+        {
+            if (message == WM_COMMAND) commands.push_back(wParam);
+            return Wnd::WindowProc(message, wParam, lParam);
+        }
+    } owner;
+    owner.CreateEx(0, "", WS_POPUP | WS_VISIBLE, Rect::FromXywh(0, 0, 100, 100), nullptr);
+    Menu menu;
+    menu.AppendMenu(99997, "更多桌面壁纸");
+    menu.AppendMenu(99999, "退出");
+    host.ScriptMenu(99999);
+    EXPECT_EQ(menu.TrackPopupMenu({40, 50}, owner), 99999u);
+    EXPECT_EQ(menu.TrackPopupMenu({40, 50}, owner), 0u);  // dismissed
+    host.RunUntilIdle();
+    EXPECT_EQ(owner.commands, (std::vector<WPARAM>{99999}));
+    ASSERT_EQ(host.menus.size(), 2u);
+    EXPECT_EQ(host.menus[0].screen, (Point{40, 50}));
+    EXPECT_EQ(host.menus[0].items[0].text, "更多桌面壁纸");
+    EXPECT_EQ(host.menus[0].owner, owner.GetSurface());
 }
 
 }  // namespace

@@ -23,6 +23,7 @@ public:
     void Navigate(const std::string& url) override;
     void CallFunction(const std::string& name) override;
     void SetSilent(bool s) override { silent = s; }
+    void SetScrollBarsHidden(bool hidden) override { scrollBarsHidden = hidden; }
 
     // The page navigates to `url` now (a click on a link): the hook decides; answers whether the
     // navigation went ahead.
@@ -33,6 +34,7 @@ public:
     Rect rect;
     bool visible = true;
     bool silent = false;
+    bool scrollBarsHidden = false;
     std::string currentUrl;
     std::vector<std::string> navigations;  // every target that was not cancelled
     std::vector<std::string> cancelled;    // every target the hook cancelled
