@@ -390,8 +390,9 @@ Wnd* Wnd::GetFocus() { return WindowSystem::Get().Focus(); }
 
 void Wnd::SetForegroundWindow()
 {
-    if (!IsWindow()) return;
-    Wnd* top = GetTopLevel();
+    // A hidden window stays hidden, as on the system (raising a surface would show it).
+    Wnd* top = IsWindow() ? GetTopLevel() : nullptr;
+    if (top == nullptr || !top->IsWindowVisible()) return;
     WindowSystem::Get().GetHost().SetForeground(top->m_surface);
 }
 

@@ -406,8 +406,17 @@ void HeadlessHost::Release(Point screen, MouseButton button)
     if (m_cursor != screen) MoveTo(screen);
     DeliverMouse(screen, in);
     m_pressSurface = 0;
-    // The grab has ended: the surface under the pointer is the hovered one again.
-    MoveTo(screen);
+    // The grab has ended: a surface the pointer left meanwhile hears of it now.
+    const SurfaceId under = SurfaceAt(screen);
+    if (m_hoverSurface != under) {
+        if (Surface* old = Get(m_hoverSurface)) {
+            MouseInput leave;
+            leave.kind = MouseInput::Leave;
+            old->options.client->Mouse(leave);
+        }
+        m_hoverSurface = under;
+    }
+    RunUntilIdle();
 }
 
 void HeadlessHost::Click(Point screen, MouseButton button)
