@@ -224,6 +224,7 @@ LRESULT SendMessage(Wnd* wnd, UINT message, WPARAM wParam, LPARAM lParam);
 // follows at once. Each notice ends its part of the request.
 bool TrackMouseEvent(Wnd& wnd, DWORD flags, DWORD hoverTime);
 Point GetCursorPos();
+Size GetScreenSize();
 // Sets the cursor shape over the surface the mouse is on.
 void SetCursor(CursorShape shape);
 // The high bit is set while the key is down.

@@ -1,6 +1,7 @@
 // The message switch of Wnd: every message the framework knows is cracked here into a call of
-// its typed handler; the rest goes to DefWindowProc.
+// its typed handler; the rest goes to DefWindowProc. The handlers' default processing follows.
 #include "wnd/ScrollBar.h"
+#include "wnd/WindowSystem.h"
 #include "wnd/Wnd.h"
 
 namespace lumora {
@@ -89,5 +90,63 @@ LRESULT Wnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     default: return DefWindowProc(message, wParam, lParam);
     }
 }
+
+void Wnd::OnPaint(DC&) {}
+
+bool Wnd::OnEraseBkgnd(DC&) { return false; }
+
+Brush Wnd::OnCtlColor(DC& dc, Wnd&, UINT ctlColor)
+{
+    if (ctlColor == CTLCOLOR_EDIT) {
+        dc.SetBkColor(RGB(255, 255, 255));
+        return Brush::SolidColor(RGB(255, 255, 255));
+    }
+    dc.SetBkColor(kFaceColor);
+    return Brush::SolidColor(kFaceColor);
+}
+
+int Wnd::OnNcHitTest(Point screen)
+{
+    const Point p = ScreenToClient(screen);
+    if (m_vscroll && m_vscroll->Visible() && m_vscroll->Area().Contains(p)) return HTVSCROLL;
+    return Rect{0, 0, m_rect.Width(), m_rect.Height()}.Contains(p) ? HTCLIENT : HTNOWHERE;
+}
+
+bool Wnd::OnSetCursor(Wnd& window, int hitTest, UINT mouseMessage)
+{
+    // The parent has the first word; then the arrow.
+    if (m_parent != nullptr &&
+        m_parent->SendMessage(WM_SETCURSOR, window.GetSafeHwnd(), MAKELPARAM(hitTest, mouseMessage)) != 0)
+        return true;
+    if (this == &window) lumora::SetCursor(CursorShape::Arrow);
+    return false;
+}
+
+bool Wnd::OnMouseWheel(UINT flags, short delta, Point screen)
+{
+    Wnd* parent = m_parent;
+    if (parent == nullptr) return false;
+    return parent->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(flags, static_cast<unsigned short>(delta)),
+                               MAKELPARAM(screen.x, screen.y)) != 0;
+}
+
+void Wnd::OnNcLButtonDown(int hitTest, Point screen)
+{
+    if (hitTest == HTCAPTION) {
+        BeginMoveDrag();
+    } else if (hitTest == HTVSCROLL && m_vscroll) {
+        const Point client = ScreenToClient(screen);
+        m_vscroll->Press(client);
+    }
+}
+
+void Wnd::OnDrawItem(int, DrawItemInfo& info)
+{
+    if (info.item != nullptr) info.item->DrawItem(info);
+}
+
+void Wnd::OnClose() { DestroyWindow(); }
+
+LRESULT Wnd::DefWindowProc(UINT, WPARAM, LPARAM) { return 0; }
 
 }  // namespace lumora
