@@ -1,5 +1,6 @@
 #include "app/ClientIdentity.h"
 
+#include "platform/AppDirectory.h"
 #include "platform/UserFiles.h"
 
 #include <cstdio>
@@ -41,6 +42,7 @@ std::string ReadClientId() {
     return path.empty() ? std::string() : ReadClientId(path);
 }
 
+
 std::string GetAdapterAddress(NetworkAdapters& adapters) {
     std::vector<HardwareAddress> addresses = adapters.Addresses();
     if (addresses.empty()) {
@@ -56,6 +58,18 @@ std::string GetAdapterAddress() { return GetAdapterAddress(SystemNetworkAdapters
 
 std::string StartType(const std::string& currentDirectory, const std::string& applicationDirectory) {
     return currentDirectory == applicationDirectory ? "runstart" : "autostart";
+}
+
+void SetUpClientIdentity(ProcessStrings& strings, const std::string& idFilePath, NetworkAdapters& adapters,
+                         const std::string& currentDirectory, const std::string& applicationDirectory) {
+    strings.clientId = idFilePath.empty() ? std::string() : ReadClientId(idFilePath);
+    strings.adapterAddress = GetAdapterAddress(adapters);
+    strings.startType = StartType(currentDirectory, applicationDirectory);
+}
+
+void SetUpClientIdentity(ProcessStrings& strings) {
+    SetUpClientIdentity(strings, ClientIdFilePath(), SystemNetworkAdapters(), CurrentDirectory(),
+                        ApplicationDirectory());
 }
 
 }  // namespace lumora

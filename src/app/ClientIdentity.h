@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ProcessStrings.h"
 #include "platform/NetworkAdapters.h"
 
 #include <string>
@@ -19,5 +20,13 @@ std::string GetAdapterAddress();
 // "runstart" when the current directory is the application directory (byte for byte),
 // otherwise "autostart".
 std::string StartType(const std::string& currentDirectory, const std::string& applicationDirectory);
+
+// What the main window's construction does for the usage report, in this order: reads the
+// client id, queries the adapter address and sets the start type from the current directory.
+// From then on every service request carries the report.
+void SetUpClientIdentity(ProcessStrings& strings, const std::string& idFilePath, NetworkAdapters& adapters,
+                         const std::string& currentDirectory, const std::string& applicationDirectory);
+// The same with the system's id file, adapters and directories.
+void SetUpClientIdentity(ProcessStrings& strings);
 
 }  // namespace lumora

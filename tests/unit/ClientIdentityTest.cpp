@@ -67,4 +67,17 @@ TEST(ClientIdentityTest, StartType) {
     EXPECT_EQ(StartType("/home/u", "/opt/lumora"), "autostart");
 }
 
+// Once the identity is set up, requests carry the report with the values just read.
+TEST(ClientIdentityTest, SetUpFillsTheReportValues) {
+    TempDir dir;
+    WriteFile(dir / "id", "4711\n");
+    FixedNetworkAdapters adapters({{0x00, 0x1a, 0x2b, 0x3c, 0x4d, 0x5e}});
+    ProcessStrings strings;
+    SetUpClientIdentity(strings, (dir / "id").string(), adapters, "/opt/lumora", "/opt/lumora");
+    EXPECT_EQ(strings.clientId, "4711");
+    EXPECT_EQ(strings.adapterAddress, "00-1A-2B-3C-4D-5E ");
+    EXPECT_EQ(strings.startType, "runstart");
+    EXPECT_EQ(strings.reportVersion, "");
+}
+
 }  // namespace lumora::test
