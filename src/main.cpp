@@ -1,8 +1,8 @@
+#include <cstdio>
+
 #include "app/ClmApp.h"
 #include "platform/AppDirectory.h"
 #include "platform/linux/GtkHost.h"
-
-#include <cstdio>
 
 using namespace lumora;
 
@@ -14,7 +14,8 @@ int main() {
         return 1;
     }
     SetCurrentHost(host.get());
-    ClmApp app({*host, SystemHttpClient(), SystemShell(), SystemInstanceLock()}, ApplicationDirectory());
+    ClmApp app({*host, SystemHttpClient(), SystemShell(), SystemInstanceLock()},
+               ApplicationDirectory());
     app.InitInstance();
     return 0;
 }

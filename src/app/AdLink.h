@@ -1,9 +1,9 @@
 #pragma once
 
+#include <string>
+
 #include "app/ServiceClient.h"
 #include "platform/Host.h"
-
-#include <string>
 
 namespace lumora {
 
@@ -16,7 +16,7 @@ struct AdLink {
 // Fetches the ad link ("getad": caption, comma, target, in UTF-8). Without an answer, tells the
 // user, owned by `owner`, that the network may be down, and the caption is empty. The target
 // stays `initialTarget` unless the reply names one.
-AdLink FetchAdLink(const ServiceClient& service, const std::string& serviceUrl, const std::string& initialTarget,
-                   Host& host, SurfaceId owner);
+AdLink FetchAdLink(const ServiceClient& service, const std::string& serviceUrl,
+                   const std::string& initialTarget, Host& host, SurfaceId owner);
 
 }  // namespace lumora

@@ -1,10 +1,10 @@
 #include "app/ClientIdentity.h"
 
-#include "platform/AppDirectory.h"
-#include "platform/UserFiles.h"
-
 #include <cstdio>
 #include <fstream>
+
+#include "platform/AppDirectory.h"
+#include "platform/UserFiles.h"
 
 namespace lumora {
 
@@ -42,7 +42,6 @@ std::string ReadClientId() {
     return path.empty() ? std::string() : ReadClientId(path);
 }
 
-
 std::string GetAdapterAddress(NetworkAdapters& adapters) {
     std::vector<HardwareAddress> addresses = adapters.Addresses();
     if (addresses.empty()) {
@@ -50,18 +49,21 @@ std::string GetAdapterAddress(NetworkAdapters& adapters) {
     }
     const HardwareAddress& a = addresses.back();
     char text[32];
-    std::snprintf(text, sizeof text, "%02X-%02X-%02X-%02X-%02X-%02X ", a[0], a[1], a[2], a[3], a[4], a[5]);
+    std::snprintf(text, sizeof text, "%02X-%02X-%02X-%02X-%02X-%02X ", a[0], a[1], a[2], a[3], a[4],
+                  a[5]);
     return text;
 }
 
 std::string GetAdapterAddress() { return GetAdapterAddress(SystemNetworkAdapters()); }
 
-std::string StartType(const std::string& currentDirectory, const std::string& applicationDirectory) {
+std::string StartType(const std::string& currentDirectory,
+                      const std::string& applicationDirectory) {
     return currentDirectory == applicationDirectory ? "runstart" : "autostart";
 }
 
-void SetUpClientIdentity(ProcessStrings& strings, const std::string& idFilePath, NetworkAdapters& adapters,
-                         const std::string& currentDirectory, const std::string& applicationDirectory) {
+void SetUpClientIdentity(ProcessStrings& strings, const std::string& idFilePath,
+                         NetworkAdapters& adapters, const std::string& currentDirectory,
+                         const std::string& applicationDirectory) {
     strings.clientId = idFilePath.empty() ? std::string() : ReadClientId(idFilePath);
     strings.adapterAddress = GetAdapterAddress(adapters);
     strings.startType = StartType(currentDirectory, applicationDirectory);

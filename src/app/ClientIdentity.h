@@ -1,9 +1,9 @@
 #pragma once
 
+#include <string>
+
 #include "app/ProcessStrings.h"
 #include "platform/NetworkAdapters.h"
-
-#include <string>
 
 namespace lumora {
 
@@ -24,8 +24,9 @@ std::string StartType(const std::string& currentDirectory, const std::string& ap
 // What the main window's construction does for the usage report, in this order: reads the
 // client id, queries the adapter address and sets the start type from the current directory.
 // From then on every service request carries the report.
-void SetUpClientIdentity(ProcessStrings& strings, const std::string& idFilePath, NetworkAdapters& adapters,
-                         const std::string& currentDirectory, const std::string& applicationDirectory);
+void SetUpClientIdentity(ProcessStrings& strings, const std::string& idFilePath,
+                         NetworkAdapters& adapters, const std::string& currentDirectory,
+                         const std::string& applicationDirectory);
 // The same with the system's id file, adapters and directories.
 void SetUpClientIdentity(ProcessStrings& strings);
 

@@ -48,8 +48,10 @@ bool ClmApp::InitInstance() {
     return false;
 }
 
-void ClmApp::CheckForUpdate(SurfaceId owner, const std::string& serviceUrl, const std::function<void()>& exitPath) {
-    std::string version = Config(m_applicationDirectory + "/conf.ini").ReadString(kKeyVersion, kDefaultVersion);
+void ClmApp::CheckForUpdate(SurfaceId owner, const std::string& serviceUrl,
+                            const std::function<void()>& exitPath) {
+    std::string version =
+        Config(m_applicationDirectory + "/conf.ini").ReadString(kKeyVersion, kDefaultVersion);
     ServiceClient service(m_ports.http, Strings());
     if (CheckVersion(service, serviceUrl, version) == VersionOutcome::OtherVersion) {
         if (DoMessageBox(kNewVersion, MB_YESNO) == IDYES) {

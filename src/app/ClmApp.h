@@ -1,12 +1,12 @@
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "platform/Host.h"
 #include "platform/HttpClient.h"
 #include "platform/InstanceLock.h"
 #include "platform/Shell.h"
-
-#include <functional>
-#include <string>
 
 namespace lumora {
 
@@ -33,7 +33,8 @@ public:
     // The interactive check for a new version (tray menu): on another version and Yes starts
     // the updater and calls `exitPath`; otherwise tells, owned by `owner`, that the program is
     // up to date. The version is read afresh from conf.ini.
-    void CheckForUpdate(SurfaceId owner, const std::string& serviceUrl, const std::function<void()>& exitPath);
+    void CheckForUpdate(SurfaceId owner, const std::string& serviceUrl,
+                        const std::function<void()>& exitPath);
 
     // A message box with the caption "Lumora"; without an icon in `type` it gets the
     // exclamation mark for OK boxes and the question mark for Yes/No boxes.

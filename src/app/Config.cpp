@@ -1,9 +1,5 @@
 #include "app/Config.h"
 
-#include "app/IniDocument.h"
-#include "platform/AppDirectory.h"
-#include "platform/AtomicFile.h"
-
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -11,6 +7,10 @@
 #include <fstream>
 #include <optional>
 #include <sstream>
+
+#include "app/IniDocument.h"
+#include "platform/AppDirectory.h"
+#include "platform/AtomicFile.h"
 
 namespace lumora {
 
@@ -119,6 +119,8 @@ bool Config::Write(std::string_view key, std::string_view text) const {
     return ReplaceFileAtomically(m_path, document.Text());
 }
 
-bool Config::WriteInt(std::string_view key, int value) const { return Write(key, std::to_string(value)); }
+bool Config::WriteInt(std::string_view key, int value) const {
+    return Write(key, std::to_string(value));
+}
 
 }  // namespace lumora

@@ -21,7 +21,9 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
         return false;
     }
     for (size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        auto lower = [](char c) {
+            return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        };
         if (lower(a[i]) != lower(b[i])) {
             return false;
         }
@@ -116,7 +118,9 @@ std::optional<std::string> IniDocument::Get(std::string_view section, std::strin
 }
 
 bool IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
-    auto breaksLines = [](std::string_view text) { return text.find_first_of(std::string_view("\r\n\0", 3)) != npos; };
+    auto breaksLines = [](std::string_view text) {
+        return text.find_first_of(std::string_view("\r\n\0", 3)) != npos;
+    };
     if (breaksLines(value) || breaksLines(key) || breaksLines(section) || Trim(key).empty() ||
         key.find('=') != npos || section.find(']') != npos) {
         return false;

@@ -21,7 +21,8 @@ public:
             if (m_consumed >= kMaxReplyBytes) {
                 return false;
             }
-            size_t room = std::min({kBlockBytes - m_block.size(), piece.size(), kMaxReplyBytes - m_consumed});
+            size_t room =
+                std::min({kBlockBytes - m_block.size(), piece.size(), kMaxReplyBytes - m_consumed});
             m_block.append(piece.substr(0, room));
             m_consumed += room;
             piece.remove_prefix(room);
@@ -50,7 +51,8 @@ private:
 
 }  // namespace
 
-ServiceClient::ServiceClient(HttpClient& http, const ProcessStrings& strings) : m_http(http), m_strings(strings) {}
+ServiceClient::ServiceClient(HttpClient& http, const ProcessStrings& strings)
+    : m_http(http), m_strings(strings) {}
 
 std::string ServiceClient::WithUsageReport(const std::string& url) const {
     if (m_strings.startType.empty()) {

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/ProcessStrings.h"
-#include "platform/HttpClient.h"
-
 #include <cstddef>
 #include <string>
 #include <string_view>
+
+#include "app/ProcessStrings.h"
+#include "platform/HttpClient.h"
 
 namespace lumora {
 
@@ -16,7 +16,8 @@ inline constexpr size_t kMaxReplyBytes = size_t{1} << 20;
 // GET requests to the maker's service, whose replies are read whole as text.
 class ServiceClient {
 public:
-    explicit ServiceClient(HttpClient& http = SystemHttpClient(), const ProcessStrings& strings = Strings());
+    explicit ServiceClient(HttpClient& http = SystemHttpClient(),
+                           const ProcessStrings& strings = Strings());
 
     // The reply body of a GET of `url`, with the usage report appended once the start type is
     // set. Empty when no response came or its status is not 2xx. The body is taken in blocks

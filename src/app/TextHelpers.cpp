@@ -31,7 +31,8 @@ int CharacterLength(std::string_view text, size_t pos) {
     }
     for (int i = 1; i < length; ++i) {
         size_t at = pos + static_cast<size_t>(i);
-        bool fits = at < text.size() && byte(at) >= (i == 1 ? low : 0x80) && byte(at) <= (i == 1 ? high : 0xBF);
+        bool fits = at < text.size() && byte(at) >= (i == 1 ? low : 0x80) &&
+                    byte(at) <= (i == 1 ? high : 0xBF);
         if (!fits) {
             return -i;
         }

@@ -10,7 +10,8 @@ VersionOutcome CheckVersion(const ServiceClient& service, const std::string& ser
     if (reply.empty()) {
         return VersionOutcome::NoAnswer;
     }
-    return TrimWhiteSpace(reply) == installedVersion ? VersionOutcome::SameVersion : VersionOutcome::OtherVersion;
+    return TrimWhiteSpace(reply) == installedVersion ? VersionOutcome::SameVersion
+                                                     : VersionOutcome::OtherVersion;
 }
 
 }  // namespace lumora

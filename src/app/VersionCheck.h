@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/ServiceClient.h"
-
 #include <string>
+
+#include "app/ServiceClient.h"
 
 namespace lumora {
 

@@ -30,7 +30,8 @@ bool WriteAll(int fd, std::string_view bytes) {
 std::string ResolveTarget(const std::string& path) {
     char resolved[PATH_MAX];
     struct stat info {};
-    if (lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode) && realpath(path.c_str(), resolved)) {
+    if (lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode) &&
+        realpath(path.c_str(), resolved)) {
         return resolved;
     }
     return path;
@@ -47,7 +48,8 @@ mode_t CurrentUmask() {
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
     std::string target = ResolveTarget(path);
     size_t slash = target.rfind('/');
-    std::string directory = slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
+    std::string directory =
+        slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
 
     std::string temporary = target + ".XXXXXX";
     int fd = mkostemp(temporary.data(), O_CLOEXEC);
@@ -55,7 +57,8 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
         return false;
     }
     struct stat old {};
-    mode_t mode = stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~CurrentUmask());
+    mode_t mode =
+        stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~CurrentUmask());
     bool ok = fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
     if (!ok || rename(temporary.c_str(), target.c_str()) != 0) {

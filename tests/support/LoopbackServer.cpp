@@ -36,10 +36,11 @@ void LoopbackServer::On(const std::string& path, Handler handler) {
 }
 
 void LoopbackServer::Reply(const std::string& path, std::string body, int status) {
-    On(path, [body = std::move(body), status](const httplib::Request&, httplib::Response& response) {
-        response.status = status;
-        response.set_content(body, "text/plain");
-    });
+    On(path,
+       [body = std::move(body), status](const httplib::Request&, httplib::Response& response) {
+           response.status = status;
+           response.set_content(body, "text/plain");
+       });
 }
 
 std::vector<RecordedRequest> LoopbackServer::Requests() const {
@@ -51,7 +52,8 @@ void LoopbackServer::Dispatch(const httplib::Request& request, httplib::Response
     Handler handler;
     {
         std::lock_guard lock(m_mutex);
-        m_requests.push_back({request.target, request.path, request.get_header_value("User-Agent")});
+        m_requests.push_back(
+            {request.target, request.path, request.get_header_value("User-Agent")});
         auto found = m_handlers.find(request.path);
         if (found != m_handlers.end()) {
             handler = found->second;

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "app/AdLink.h"
 #include "platform/headless/HeadlessHost.h"
 #include "support/LoopbackServer.h"
-
-#include <string>
 
 namespace lumora::test {
 
@@ -21,7 +21,9 @@ TEST(AdLinkTest, ReplyBecomesCaptionAndTarget) {
         {"no comma at all", 200, "no comma at all", initial},
         {"a,,b", 200, "a", ""},
         {"cap,t1,t2", 200, "cap", "t1"},
-        {"bad\xFF" "byte,http://t/", 200, "bad?byte", "http://t/"},
+        {"bad\xFF"
+         "byte,http://t/",
+         200, "bad?byte", "http://t/"},
         {"<html>404</html>", 404, "", initial},
         {"", 200, "", initial},
     };

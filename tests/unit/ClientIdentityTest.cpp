@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
+#include <string>
+
 #include "app/ClientIdentity.h"
 #include "platform/UserFiles.h"
 #include "platform/headless/FixedNetworkAdapters.h"
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
-
-#include <filesystem>
-#include <optional>
-#include <string>
 
 namespace lumora::test {
 
@@ -56,7 +56,8 @@ TEST(ClientIdentityTest, IdFileLivesInUserConfigDirectory) {
 TEST(ClientIdentityTest, AdapterAddressIsTheLastListed) {
     FixedNetworkAdapters none;
     EXPECT_EQ(GetAdapterAddress(none), "");
-    FixedNetworkAdapters two({{0x00, 0x1a, 0x2b, 0x3c, 0x4d, 0x5e}, {0xde, 0xad, 0x0b, 0xef, 0x00, 0x01}});
+    FixedNetworkAdapters two(
+        {{0x00, 0x1a, 0x2b, 0x3c, 0x4d, 0x5e}, {0xde, 0xad, 0x0b, 0xef, 0x00, 0x01}});
     EXPECT_EQ(GetAdapterAddress(two), "DE-AD-0B-EF-00-01 ");
 }
 

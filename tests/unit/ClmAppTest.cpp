@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "app/ClmApp.h"
 #include "app/ProcessStrings.h"
 #include "platform/headless/HeadlessHost.h"
@@ -7,8 +9,6 @@
 #include "platform/linux/FlockInstanceLock.h"
 #include "support/LoopbackServer.h"
 #include "support/TempDir.h"
-
-#include <string>
 
 namespace lumora::test {
 
@@ -22,7 +22,9 @@ protected:
     ClmAppTest() : lock((dir / "lumo.lock").string()) { UseService(server.Url(kServicePath)); }
     ~ClmAppTest() override { Strings() = ProcessStrings{}; }
 
-    void UseService(const std::string& url) { WriteFile(dir / "conf.ini", "[MAIN]\nversion=1.0\nLURL=" + url + "\n"); }
+    void UseService(const std::string& url) {
+        WriteFile(dir / "conf.ini", "[MAIN]\nversion=1.0\nLURL=" + url + "\n");
+    }
 
     // Runs start-up; true when it went on to the main window.
     bool Start() {
@@ -83,7 +85,8 @@ TEST_F(ClmAppTest, StartUpVersionOutcomes) {
         // A start type left over from before must not put a usage report on this request.
         Strings().startType = "runstart";
         EXPECT_EQ(Start(), c.mainWindow) << c.name;
-        EXPECT_EQ(server.Requests().back().target, std::string(kServicePath) + "?op=getversion") << c.name;
+        EXPECT_EQ(server.Requests().back().target, std::string(kServicePath) + "?op=getversion")
+            << c.name;
         if (c.answer) {
             ASSERT_EQ(host.messageBoxes.size(), 1u) << c.name;
             EXPECT_EQ(host.messageBoxes[0].text, "Lumora有新版，是否更新?");
@@ -92,7 +95,8 @@ TEST_F(ClmAppTest, StartUpVersionOutcomes) {
         } else {
             EXPECT_TRUE(host.messageBoxes.empty()) << c.name;
         }
-        EXPECT_EQ(shell.startedPrograms, c.updater ? std::vector<std::string>{Updater()} : std::vector<std::string>{})
+        EXPECT_EQ(shell.startedPrograms,
+                  c.updater ? std::vector<std::string>{Updater()} : std::vector<std::string>{})
             << c.name;
     }
 }
@@ -140,7 +144,8 @@ TEST_F(ClmAppTest, InteractiveCheck) {
         bool exited = false;
         app.CheckForUpdate(mainWindow, server.Url(kServicePath), [&] { exited = true; });
         EXPECT_EQ(server.Requests().back().target,
-                  std::string(kServicePath) + "?op=getversion&uid=4711&mac=00-1A-2B-3C-4D-5E%20&stype=autostart&version=");
+                  std::string(kServicePath) +
+                      "?op=getversion&uid=4711&mac=00-1A-2B-3C-4D-5E%20&stype=autostart&version=");
         ASSERT_EQ(host.messageBoxes.size(), 1u) << c.name;
         if (c.answer) {
             EXPECT_EQ(host.messageBoxes[0].text, "Lumora有新版，是否更新?");

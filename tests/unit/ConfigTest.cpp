@@ -1,9 +1,4 @@
 #include <gtest/gtest.h>
-
-#include "app/Config.h"
-#include "app/IniDocument.h"
-#include "support/TempDir.h"
-
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -11,6 +6,10 @@
 
 #include <filesystem>
 #include <string>
+
+#include "app/Config.h"
+#include "app/IniDocument.h"
+#include "support/TempDir.h"
 
 namespace lumora::test {
 
@@ -34,7 +33,8 @@ TEST(ConfigTest, ReadStringCases) {
         {"no file gives the default", "<none>", "version", "1.0"},
         {"key missing gives the default", "[MAIN]\nLURL=x\n", "version", "1.0"},
         {"section and key ignore case", "[main]\nVERSION=2.5\n", "version", "2.5"},
-        {"blanks around names and value go", "  [ MAIN ]  \n  version =  3.0  \n", "version", "3.0"},
+        {"blanks around names and value go", "  [ MAIN ]  \n  version =  3.0  \n", "version",
+         "3.0"},
         {"other sections do not count", "[OTHER]\nversion=9\n[MAIN]\nLURL=x\n", "version", "1.0"},
         {"first of two keys wins", "[MAIN]\nversion=1\nversion=2\n", "version", "1"},
         {"comment lines are skipped", "[MAIN]\n;version=7\nversion=8\n", "version", "8"},
@@ -43,8 +43,10 @@ TEST(ConfigTest, ReadStringCases) {
         {"empty value is a value", "[MAIN]\nversion=\n", "version", ""},
         {"a value may hold '='", "[MAIN]\nSURL=http://h/?a=1&q=\n", "SURL", "http://h/?a=1&q="},
         {"UTF-8 value kept", "[MAIN]\nSCML=/home/u/壁纸\n", "SCML", "/home/u/壁纸"},
-        {"long value cut at 259 bytes", "[MAIN]\nSURL=" + kLong300 + "\n", "SURL", kLong300.substr(0, 259)},
-        {"cut never splits a character", "[MAIN]\nSURL=" + kStraddling + "\n", "SURL", std::string(258, 'a')},
+        {"long value cut at 259 bytes", "[MAIN]\nSURL=" + kLong300 + "\n", "SURL",
+         kLong300.substr(0, 259)},
+        {"cut never splits a character", "[MAIN]\nSURL=" + kStraddling + "\n", "SURL",
+         std::string(258, 'a')},
     };
     for (const StringCase& c : cases) {
         TempDir dir;
@@ -68,14 +70,22 @@ TEST(ConfigTest, ReadIntCases) {
         int expected;
     };
     const Case cases[] = {
-        {nullptr, 7},          {"AUTO=2", 2},       {"AUTO=0", 0},
-        {"AUTO=-3", -3},       {"AUTO=12abc", 12},  {"AUTO=abc", 0},
-        {"AUTO=", 0},          {"AUTO= 5 ", 5},     {"AUTO=+4", 4},
-        {"AUTO=99999999999", 2147483647},           {"AUTO=-99999999999", -2147483647 - 1},
+        {nullptr, 7},
+        {"AUTO=2", 2},
+        {"AUTO=0", 0},
+        {"AUTO=-3", -3},
+        {"AUTO=12abc", 12},
+        {"AUTO=abc", 0},
+        {"AUTO=", 0},
+        {"AUTO= 5 ", 5},
+        {"AUTO=+4", 4},
+        {"AUTO=99999999999", 2147483647},
+        {"AUTO=-99999999999", -2147483647 - 1},
     };
     for (const Case& c : cases) {
         TempDir dir;
-        WriteFile(dir / "conf.ini", std::string("[MAIN]\n") + (c.line ? c.line : "YCTASK=1") + "\n");
+        WriteFile(dir / "conf.ini",
+                  std::string("[MAIN]\n") + (c.line ? c.line : "YCTASK=1") + "\n");
         EXPECT_EQ(Config((dir / "conf.ini").string()).ReadInt("auto", 7), c.expected)
             << (c.line ? c.line : "missing");
     }
@@ -104,7 +114,8 @@ TEST(ConfigTest, WritesEditInPlace) {
          "[main]\nAUTO=1\nLCLINDEX=5\n\n[OTHER]\nx=1\n"},
         {"section added after others", "; comment\n[OTHER]\nx=1", "SCML", "/p",
          "; comment\n[OTHER]\nx=1\n[MAIN]\nSCML=/p\n"},
-        {"windows line ends kept", "[MAIN]\r\nAUTO=1\r\n", "YCTASK", "0", "[MAIN]\r\nAUTO=1\r\nYCTASK=0\r\n"},
+        {"windows line ends kept", "[MAIN]\r\nAUTO=1\r\n", "YCTASK", "0",
+         "[MAIN]\r\nAUTO=1\r\nYCTASK=0\r\n"},
         {"key in another section untouched", "[OTHER]\nAUTO=1\n[MAIN]\n", "AUTO", "-2",
          "[OTHER]\nAUTO=1\n[MAIN]\nAUTO=-2\n"},
     };

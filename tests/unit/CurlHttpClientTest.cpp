@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "platform/linux/CurlHttpClient.h"
-#include "support/LoopbackServer.h"
-
 #include <memory>
 #include <string>
+
+#include "platform/linux/CurlHttpClient.h"
+#include "support/LoopbackServer.h"
 
 namespace lumora::test {
 
@@ -44,7 +44,9 @@ TEST(CurlHttpClientTest, DeliversBodyStatusAndAgent) {
 
 TEST(CurlHttpClientTest, FollowsRedirects) {
     LoopbackServer server;
-    server.On("/old", [](const httplib::Request&, httplib::Response& response) { response.set_redirect("/new"); });
+    server.On("/old", [](const httplib::Request&, httplib::Response& response) {
+        response.set_redirect("/new");
+    });
     server.Reply("/new", "moved here");
     Fetched fetched = Fetch(server.Url("/old"));
     EXPECT_EQ(fetched.result.status, 200);
@@ -86,10 +88,11 @@ TEST(CurlHttpClientTest, SinkCanAbortTransfer) {
     LoopbackServer server;
     server.Reply("/big", std::string(4 << 20, 'x'));
     size_t received = 0;
-    HttpResult result = SystemHttpClient().Get(server.Url("/big"), "serverassistant", [&](std::string_view piece) {
-        received += piece.size();
-        return false;
-    });
+    HttpResult result =
+        SystemHttpClient().Get(server.Url("/big"), "serverassistant", [&](std::string_view piece) {
+            received += piece.size();
+            return false;
+        });
     EXPECT_FALSE(result.completed);
     EXPECT_EQ(result.status, 200);
     EXPECT_LT(received, size_t{4 << 20});

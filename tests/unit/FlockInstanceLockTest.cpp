@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
-
-#include "platform/linux/FlockInstanceLock.h"
-#include "support/ScopedEnv.h"
-#include "support/TempDir.h"
-
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <memory>
+
+#include "platform/linux/FlockInstanceLock.h"
+#include "support/ScopedEnv.h"
+#include "support/TempDir.h"
 
 namespace lumora::test {
 
@@ -34,7 +33,8 @@ TEST(FlockInstanceLockTest, SecondHolderIsRefusedUntilFirstEnds) {
 
 TEST(FlockInstanceLockTest, UnusableLockFileFails) {
     TempDir dir;
-    EXPECT_EQ(FlockInstanceLock((dir / "absent" / "lumo.lock").string()).Acquire(), LockOutcome::Failed);
+    EXPECT_EQ(FlockInstanceLock((dir / "absent" / "lumo.lock").string()).Acquire(),
+              LockOutcome::Failed);
     // A link planted in place of the lock file is not followed.
     symlink((dir / "elsewhere").c_str(), (dir / "lumo.lock").c_str());
     EXPECT_EQ(FlockInstanceLock((dir / "lumo.lock").string()).Acquire(), LockOutcome::Failed);

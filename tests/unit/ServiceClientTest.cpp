@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "app/ServiceClient.h"
 #include "app/VersionCheck.h"
 #include "support/LoopbackServer.h"
-
-#include <string>
-#include <vector>
 
 namespace lumora::test {
 
@@ -14,7 +14,8 @@ namespace {
 // Delivers a body in the pieces given, as a transport may.
 class PiecewiseHttpClient : public HttpClient {
 public:
-    PiecewiseHttpClient(std::vector<std::string> pieces, HttpResult result) : m_pieces(std::move(pieces)), m_result(result) {}
+    PiecewiseHttpClient(std::vector<std::string> pieces, HttpResult result)
+        : m_pieces(std::move(pieces)), m_result(result) {}
     HttpResult Get(const std::string&, const std::string&, const BodySink& sink) override {
         for (const std::string& piece : m_pieces) {
             if (!sink(piece)) {
@@ -43,10 +44,12 @@ TEST(ServiceClientTest, UsageReportOnlyOnceStartTypeIsSet) {
     const std::string url = "http://h/kavri/lm/lm.php?op=getad";
     ProcessStrings before;
     EXPECT_EQ(ServiceClient(SystemHttpClient(), before).WithUsageReport(url), url);
-    EXPECT_EQ(ServiceClient(SystemHttpClient(), Reporting("4711", "00-1A-2B-3C-4D-5E ", "runstart")).WithUsageReport(url),
+    EXPECT_EQ(ServiceClient(SystemHttpClient(), Reporting("4711", "00-1A-2B-3C-4D-5E ", "runstart"))
+                  .WithUsageReport(url),
               url + "&uid=4711&mac=00-1A-2B-3C-4D-5E &stype=runstart&version=");
-    EXPECT_EQ(ServiceClient(SystemHttpClient(), Reporting("", "", "autostart")).WithUsageReport(url),
-              url + "&uid=&mac=&stype=autostart&version=");
+    EXPECT_EQ(
+        ServiceClient(SystemHttpClient(), Reporting("", "", "autostart")).WithUsageReport(url),
+        url + "&uid=&mac=&stype=autostart&version=");
 }
 
 TEST(ServiceClientTest, RequestOnTheWire) {
@@ -54,10 +57,13 @@ TEST(ServiceClientTest, RequestOnTheWire) {
     server.Reply("/kavri/lm/lm.php", "ok");
     ProcessStrings strings = Reporting("4711", "00-1A-2B-3C-4D-5E ", "runstart");
     ServiceClient service(SystemHttpClient(), strings);
-    EXPECT_EQ(service.HttpGetText(ServiceClient::OperationUrl(server.Url("/kavri/lm/lm.php"), "getad")), "ok");
+    EXPECT_EQ(
+        service.HttpGetText(ServiceClient::OperationUrl(server.Url("/kavri/lm/lm.php"), "getad")),
+        "ok");
     ASSERT_EQ(server.Requests().size(), 1u);
-    EXPECT_EQ(server.Requests()[0].target,
-              "/kavri/lm/lm.php?op=getad&uid=4711&mac=00-1A-2B-3C-4D-5E%20&stype=runstart&version=");
+    EXPECT_EQ(
+        server.Requests()[0].target,
+        "/kavri/lm/lm.php?op=getad&uid=4711&mac=00-1A-2B-3C-4D-5E%20&stype=runstart&version=");
     EXPECT_EQ(server.Requests()[0].userAgent, "serverassistant");
 }
 
@@ -79,7 +85,9 @@ TEST(ServiceClientTest, OnlySuccessfulRepliesCount) {
         server.Reply("/s", c.body, c.status);
         EXPECT_EQ(service.HttpGetText(server.Url("/s")), c.reply) << c.status << " " << c.body;
     }
-    server.On("/moved", [](const httplib::Request&, httplib::Response& response) { response.set_redirect("/s"); });
+    server.On("/moved", [](const httplib::Request&, httplib::Response& response) {
+        response.set_redirect("/s");
+    });
     server.Reply("/s", "there");
     EXPECT_EQ(service.HttpGetText(server.Url("/moved")), "there");
 }
@@ -94,7 +102,8 @@ TEST(ServiceClientTest, RefusedConnectionIsNoAnswer) {
 }
 
 TEST(ServiceClientTest, ZeroByteDropsRestOfItsBlock) {
-    const std::string block1 = "ab" + std::string(1, '\0') + "cd" + std::string(1018, 'x');  // 1023 bytes
+    const std::string block1 =
+        "ab" + std::string(1, '\0') + "cd" + std::string(1018, 'x');  // 1023 bytes
     const std::string block2 = "tail";
     struct Case {
         const char* name;
@@ -103,18 +112,24 @@ TEST(ServiceClientTest, ZeroByteDropsRestOfItsBlock) {
     };
     const Case cases[] = {
         {"one piece", {block1 + block2}, "abtail"},
-        {"pieces across blocks", {block1.substr(0, 1), block1.substr(1, 700), block1.substr(701) + "ta", "il"}, "abtail"},
-        {"zero at a block start", {std::string(1023, 'y') + std::string(1, '\0') + "z"}, std::string(1023, 'y')},
+        {"pieces across blocks",
+         {block1.substr(0, 1), block1.substr(1, 700), block1.substr(701) + "ta", "il"},
+         "abtail"},
+        {"zero at a block start",
+         {std::string(1023, 'y') + std::string(1, '\0') + "z"},
+         std::string(1023, 'y')},
         {"zero in the last short block", {"1.0" + std::string(1, '\0') + "junk"}, "1.0"},
     };
     for (const Case& c : cases) {
         PiecewiseHttpClient http(c.pieces, {true, 200});
-        EXPECT_EQ(ServiceClient(http, ProcessStrings{}).HttpGetText("http://h/"), c.reply) << c.name;
+        EXPECT_EQ(ServiceClient(http, ProcessStrings{}).HttpGetText("http://h/"), c.reply)
+            << c.name;
     }
     // The same over a real connection.
     LoopbackServer server;
     server.Reply("/zero", block1 + block2);
-    EXPECT_EQ(ServiceClient(SystemHttpClient(), ProcessStrings{}).HttpGetText(server.Url("/zero")), "abtail");
+    EXPECT_EQ(ServiceClient(SystemHttpClient(), ProcessStrings{}).HttpGetText(server.Url("/zero")),
+              "abtail");
 }
 
 TEST(ServiceClientTest, BrokenOffReplyKeepsWhatArrived) {
@@ -125,7 +140,9 @@ TEST(ServiceClientTest, BrokenOffReplyKeepsWhatArrived) {
 TEST(ServiceClientTest, ReplyIsCutAtOneMebibyte) {
     LoopbackServer server;
     server.Reply("/huge", std::string(3 << 20, 'x'));
-    EXPECT_EQ(ServiceClient(SystemHttpClient(), ProcessStrings{}).HttpGetText(server.Url("/huge")).size(), kMaxReplyBytes);
+    EXPECT_EQ(
+        ServiceClient(SystemHttpClient(), ProcessStrings{}).HttpGetText(server.Url("/huge")).size(),
+        kMaxReplyBytes);
 }
 
 TEST(VersionCheckTest, Outcomes) {
@@ -136,7 +153,9 @@ TEST(VersionCheckTest, Outcomes) {
     };
     const Case cases[] = {
         {" 1.0\r\n", 200, VersionOutcome::SameVersion},
-        {"\xE3\x80\x80" "1.0", 200, VersionOutcome::SameVersion},
+        {"\xE3\x80\x80"
+         "1.0",
+         200, VersionOutcome::SameVersion},
         {"0.9", 200, VersionOutcome::OtherVersion},
         {"1.0 beta", 200, VersionOutcome::OtherVersion},
         {"1.00", 200, VersionOutcome::OtherVersion},
@@ -147,7 +166,8 @@ TEST(VersionCheckTest, Outcomes) {
     ServiceClient service(SystemHttpClient(), ProcessStrings{});
     for (const Case& c : cases) {
         server.Reply("/lm.php", c.body, c.status);
-        EXPECT_EQ(CheckVersion(service, server.Url("/lm.php"), "1.0"), c.outcome) << "'" << c.body << "' " << c.status;
+        EXPECT_EQ(CheckVersion(service, server.Url("/lm.php"), "1.0"), c.outcome)
+            << "'" << c.body << "' " << c.status;
     }
     EXPECT_EQ(server.Requests().back().target, "/lm.php?op=getversion");
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/TextHelpers.h"
-
 #include <string>
 #include <vector>
+
+#include "app/TextHelpers.h"
 
 namespace lumora::test {
 
@@ -28,7 +28,8 @@ TEST(TextHelpersTest, SplitText) {
         {"壁", "\xA3", {"壁"}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(SplitText(c.text, c.separators), c.parts) << "'" << c.text << "' at '" << c.separators << "'";
+        EXPECT_EQ(SplitText(c.text, c.separators), c.parts)
+            << "'" << c.text << "' at '" << c.separators << "'";
     }
 }
 
@@ -40,7 +41,9 @@ TEST(TextHelpersTest, ConvertUtf8ToAnsiReplacesIllFormedParts) {
     const Case cases[] = {
         {"壁纸,http://h/a b", "壁纸,http://h/a b"},
         {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},  // outside the basic plane
-        {"a\xFF" "b", "a?b"},
+        {"a\xFF"
+         "b",
+         "a?b"},
         {"\xE5\xA3", "?"},             // cut short at the end
         {"\xE5\xA3x", "?x"},           // cut short before a letter
         {"\xC0\xAF", "??"},            // overlong
@@ -63,7 +66,10 @@ TEST(TextHelpersTest, TrimWhiteSpace) {
     const Case cases[] = {
         {" 1.0\r\n", "1.0"},
         {"\t\v\f1.0 beta \n", "1.0 beta"},
-        {"\xE3\x80\x80" "1.0" "\xE3\x80\x80 ", "1.0"},
+        {"\xE3\x80\x80"
+         "1.0"
+         "\xE3\x80\x80 ",
+         "1.0"},
         {" \r\n", ""},
         {"", ""},
     };

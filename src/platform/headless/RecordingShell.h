@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/Shell.h"
-
 #include <string>
 #include <vector>
+
+#include "platform/Shell.h"
 
 namespace lumora {
 

@@ -57,7 +57,8 @@ std::string CurlHttpClient::EncodeForWire(const std::string& url) {
     return wire;
 }
 
-HttpResult CurlHttpClient::Get(const std::string& url, const std::string& userAgent, const BodySink& sink) {
+HttpResult CurlHttpClient::Get(const std::string& url, const std::string& userAgent,
+                               const BodySink& sink) {
     HttpResult result;
     std::unique_ptr<CURL, CurlDeleter> handle(curl_easy_init());
     if (!handle) {

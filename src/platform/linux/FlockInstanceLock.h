@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/InstanceLock.h"
-
 #include <string>
+
+#include "platform/InstanceLock.h"
 
 namespace lumora {
 

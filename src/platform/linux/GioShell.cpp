@@ -18,7 +18,8 @@ bool GioShell::StartProgram(const std::string& path) {
     GError* error = nullptr;
     // Without G_SPAWN_DO_NOT_REAP_CHILD GLib reaps the child itself, so no zombie is left while
     // this process lives on.
-    gboolean ok = g_spawn_async(nullptr, argv, nullptr, G_SPAWN_DEFAULT, nullptr, nullptr, nullptr, &error);
+    gboolean ok =
+        g_spawn_async(nullptr, argv, nullptr, G_SPAWN_DEFAULT, nullptr, nullptr, nullptr, &error);
     if (error) {
         g_error_free(error);
     }

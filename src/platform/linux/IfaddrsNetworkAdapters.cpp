@@ -16,7 +16,8 @@ std::vector<HardwareAddress> IfaddrsNetworkAdapters::Addresses() {
         return addresses;
     }
     for (const ifaddrs* entry = list; entry; entry = entry->ifa_next) {
-        if (!entry->ifa_addr || entry->ifa_addr->sa_family != AF_PACKET || (entry->ifa_flags & IFF_LOOPBACK)) {
+        if (!entry->ifa_addr || entry->ifa_addr->sa_family != AF_PACKET ||
+            (entry->ifa_flags & IFF_LOOPBACK)) {
             continue;
         }
         const auto* link = reinterpret_cast<const sockaddr_ll*>(entry->ifa_addr);

@@ -19,7 +19,8 @@ std::string ConfigHome() {
     if (home && home[0] == '/') {
         return std::string(home) + "/.config";
     }
-    if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir && entry->pw_dir[0] == '/') {
+    if (const passwd* entry = getpwuid(getuid());
+        entry && entry->pw_dir && entry->pw_dir[0] == '/') {
         return std::string(entry->pw_dir) + "/.config";
     }
     return {};
