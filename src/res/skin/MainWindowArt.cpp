@@ -92,7 +92,7 @@ void WriteIntervalButton(SkinWriter& out) {
         SkinCanvas c(125, 29, true);
         DrawPill(c, open);
         Rgba ink = open ? palette::Accent() : palette::InkSoft();
-        DrawGlyph(c, Glyph::Clock, 12.5, 14.5, 12.5, ink, 1.4);
+        DrawGlyph(c, Glyph::Clock, 11.5, 14.5, 11.5, ink, 1.3);
         DrawGlyph(c, open ? Glyph::ChevronDown : Glyph::ChevronUp, 109, 14.5, 12,
                   open ? palette::Accent() : palette::InkMuted(), 1.5);
         out.Png(open ? "time_btn_press.png" : "time_btn.png", c);
