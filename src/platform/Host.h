@@ -184,6 +184,9 @@ public:
     virtual void ShowSurface(SurfaceId surface, bool visible) = 0;
     virtual void MoveSurface(SurfaceId surface, const Rect& screen) = 0;
     virtual void SetToolWindow(SurfaceId surface, bool toolWindow) = 0;
+    // Minimises the surface to the task bar; the user brings it back from there. A host without
+    // a task bar leaves the surface as it is.
+    virtual void IconifySurface(SurfaceId /*surface*/) {}
     // Clips the surface to a rounded rectangle (surface coordinates), or removes the shape.
     virtual void SetSurfaceShape(SurfaceId surface, const std::optional<RoundRect>& shape) = 0;
     virtual void SetForeground(SurfaceId surface) = 0;

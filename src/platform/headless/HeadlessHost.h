@@ -59,6 +59,7 @@ public:
     void ShowSurface(SurfaceId surface, bool visible) override;
     void MoveSurface(SurfaceId surface, const Rect& screen) override;
     void SetToolWindow(SurfaceId surface, bool toolWindow) override;
+    void IconifySurface(SurfaceId surface) override { iconified.push_back(surface); }
     void SetSurfaceShape(SurfaceId surface, const std::optional<RoundRect>& shape) override;
     void SetForeground(SurfaceId surface) override;
     void InvalidateSurface(SurfaceId surface, const Rect& area) override;
@@ -98,6 +99,7 @@ public:
     int trayAdds = 0;          // successful adds
     bool trayAvailable = true;  // false: there is no notification area, adds fail
     std::vector<std::pair<SurfaceId, Point>> moveDrags;
+    std::vector<SurfaceId> iconified;  // surfaces the program minimised, in order
     SurfaceId foreground = 0;
     Size screenSize{1920, 1080};
 

@@ -1,0 +1,134 @@
+#pragma once
+
+#include <string>
+
+#include "app/ServiceClient.h"
+#include "skin/BTButton.h"
+#include "skin/BgButton.h"
+#include "skin/SkinImage.h"
+#include "skin/TButton.h"
+#include "ui/LMDialog.h"
+#include "ui/MainCommands.h"
+#include "ui/MainSearch.h"
+#include "ui/MainTray.h"
+#include "ui/PPSET.h"
+#include "ui/SCDIALOG.h"
+#include "ui/Setting.h"
+#include "ui/TimeDLG.h"
+#include "wnd/Dialog.h"
+
+namespace lumora {
+
+class ClmApp;
+class Edit;
+
+// Control ids of the main window.
+inline constexpr int kIdMenu = 1000;
+inline constexpr int kIdHide = 1001;
+inline constexpr int kIdClose = 1002;
+inline constexpr int kIdIconArea = 1003;
+inline constexpr int kIdTitle = 1004;
+inline constexpr int kIdOnlineTab = 1005;
+inline constexpr int kIdGalleryTab = 1006;
+inline constexpr int kIdSearchBox = 1007;
+inline constexpr int kIdSearch = 1008;
+inline constexpr int kIdRotation = 1013;
+inline constexpr int kIdInterval = 1014;
+inline constexpr int kIdAddLocal = 1016;
+inline constexpr int kIdAdLink = 1017;
+
+// The rotation timer, the only timer of the main window.
+inline constexpr UINT kRotationTimer = 1;
+
+// The program's only top-level window: a borderless skinned dialog of 900 x 667 pixels that
+// start-up runs modally for the whole life of the program. It owns every page, pop-up and
+// button of the program, and every other window talks to it through posted messages that its
+// pre-translation dispatches.
+class ClmDlg : public Dialog {
+public:
+    // Sets the process-wide strings and reads the settings the window keeps in memory.
+    explicit ClmDlg(ClmApp& app);
+    ~ClmDlg() override;
+
+    // Shows the interval's caption on the interval button and restarts the rotation timer.
+    void ApplyInterval(int index);
+    // Hides the window to the notification area.
+    void HideToTray();
+    // Tells the service, closes the pages and ends the modal loop.
+    void ExitPath();
+
+    int StartHidden() const { return m_tray.StartHidden(); }
+    int AutoValue() const { return m_auto; }
+    const std::string& AdLinkTarget() const { return m_adTarget; }
+    const std::string& ServiceUrl() const { return m_serviceUrl; }
+    BTButton& OnlineTab() { return m_onlineTab; }
+    BTButton& GalleryTab() { return m_galleryTab; }
+    BTButton& RotationButton() { return m_rotationButton; }
+    BTButton& IntervalButton() { return m_intervalButton; }
+    LMDialog& OnlinePage() { return m_onlinePage; }
+    SCDIALOG& FilterBar() { return m_filterBar; }
+    TimeDLG& IntervalPicker() { return m_intervalPicker; }
+    PPSET& MenuPanel() { return m_menuPanel; }
+    Setting& SettingsDialog() { return m_settings; }
+
+protected:
+    void DoDataExchange() override;
+    bool OnInitDialog() override;
+    bool PreTranslateMessage(Msg& msg) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnCommand(UINT id, UINT code, Wnd* control) override;
+    bool OnEraseBkgnd(DC& dc) override;
+    Brush OnCtlColor(DC& dc, Wnd& control, UINT ctlColor) override;
+    void OnDrawItem(int id, DrawItemInfo& info) override;
+    int OnNcHitTest(Point screen) override;
+    void OnNcPaint() override;
+    void OnTimer(UINT id) override;
+    void OnDestroy() override;
+
+private:
+    std::string SkinPath(const char* file) const;
+    std::string ConfigPath() const;
+    Edit* SearchBox() const;
+    void SetUpButtons();
+    void CreatePages();
+    void SelectTab(BTButton& tab);
+    void OpenIntervalPicker();
+    void OpenMenuPanel();
+    void OpenSettings();
+    void OpenHomePage();
+    void AddLocalWallpaper();
+    void CloseButton();
+    void ForwardWheel(WPARAM wParam);
+    void HidePickerUnlessHovered();
+    // Runs a tray or panel command; answers true when it was the exit.
+    bool RunAction(MainAction action);
+    bool EnterInSearchBox(const Msg& msg);
+
+    ClmApp& m_app;
+    ServiceClient m_service;
+    SkinImage m_programIcon;
+    MainTray m_tray;
+    BgButton m_menuButton;
+    BgButton m_hideButton;
+    BgButton m_closeButton;
+    BTButton m_onlineTab;
+    BTButton m_galleryTab;
+    LMDialog m_onlinePage;
+    SCDIALOG m_filterBar;
+    BgButton m_searchButton;
+    int m_auto = 0;
+    int m_localIndex = 0;
+    int m_autoTime = 0;
+    BTButton m_rotationButton;
+    BTButton m_intervalButton;
+    BTButton m_addButton;
+    TButton m_adLink;
+    std::string m_serviceUrl;
+    std::string m_adTarget;
+    TimeDLG m_intervalPicker;
+    PPSET m_menuPanel;
+    Setting m_settings;
+    MainSearch m_search;
+};
+
+}  // namespace lumora

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "wnd/WinTypes.h"
+
+namespace lumora {
+
+// The notification icon's id, which is also the wParam of its WM_TRAY_NOTIFY.
+inline constexpr UINT kTrayIconId = 0x466;
+
+// The tray menu's commands, posted back as WM_COMMAND with the id in wParam.
+inline constexpr UINT ID_TRAY_HOME = 99997;
+inline constexpr UINT ID_TRAY_CHECK_UPDATE = 99998;
+inline constexpr UINT ID_TRAY_EXIT = 99999;
+
+// WM_PANEL_COMMAND's wParam values.
+inline constexpr int kPanelSettings = 1;
+inline constexpr int kPanelHomePage = 4;
+inline constexpr int kPanelExit = -1;
+
+// What the main window does for a tray command or a panel command.
+enum class MainAction { None, Exit, PostHomePage, CheckForUpdate, OpenSettings, OpenHomePage };
+
+// WM_COMMAND from the tray menu; other commands are none of its business.
+MainAction TrayCommandAction(WPARAM wParam);
+// WM_PANEL_COMMAND; -1 may arrive as a 32-bit or a pointer-wide all-ones value.
+MainAction PanelCommandAction(WPARAM wParam);
+
+}  // namespace lumora

@@ -1,0 +1,9 @@
+#include "ui/Setting.h"
+
+#include "res/DialogTemplates.h"
+
+namespace lumora {
+
+Setting::Setting() : Dialog(DialogResource(kSettingsTemplate)) {}
+
+}  // namespace lumora

@@ -1,0 +1,9 @@
+#include "ui/TimeDLG.h"
+
+#include "res/DialogTemplates.h"
+
+namespace lumora {
+
+TimeDLG::TimeDLG() : Dialog(DialogResource(kIntervalPickerTemplate)) {}
+
+}  // namespace lumora

@@ -1,0 +1,190 @@
+#include "ClmDlgTestFrame.h"
+#include "platform/headless/HeadlessEdit.h"
+#include "wnd/Edit.h"
+
+namespace lumora {
+namespace {
+
+TEST_F(ClmDlgTest, OpensCentredWithTheAdLinkAndTheOnlinePage) {
+    ClmDlg& w = Open();
+    const HeadlessHost::Surface* surface = host.Find(w.GetSurface());
+    ASSERT_NE(surface, nullptr);
+    EXPECT_TRUE(surface->visible);
+    EXPECT_EQ(surface->screen, Rect::FromXywh(510, 206, 900, 667));
+    EXPECT_EQ(w.GetWindowText(), "Lumora");
+    EXPECT_EQ(w.GetDlgItem(kIdAdLink)->GetWindowText(), "Lumora 2.0");
+    EXPECT_EQ(w.AdLinkTarget(), "http://ad.test/page");
+    EXPECT_TRUE(host.messageBoxes.empty());
+
+    // getad goes out with the usage report of a program started from its own directory.
+    ASSERT_EQ(Operations(), std::vector<std::string>{"getad"});
+    EXPECT_NE(server.Requests()[0].target.find("stype=runstart"), std::string::npos);
+
+    EXPECT_EQ(w.OnlinePage().RectInParent(), (Rect{1, 67, 899, 591}));
+    EXPECT_EQ(w.FilterBar().RectInParent(), (Rect{1, 67, 899, 591}));
+    EXPECT_TRUE(w.OnlinePage().IsWindowVisible());
+    EXPECT_FALSE(w.FilterBar().IsVisibleFlag());
+    for (Wnd* popup :
+         std::initializer_list<Wnd*>{&w.IntervalPicker(), &w.MenuPanel(), &w.SettingsDialog()}) {
+        EXPECT_TRUE(popup->IsWindow());
+        EXPECT_FALSE(popup->IsVisibleFlag());
+        EXPECT_EQ(popup->GetOwner(), &w);
+    }
+    EXPECT_EQ(w.GetDlgItem(kIdSearchBox)->GetWindowText(), "找壁纸");
+    EXPECT_EQ(w.GetDlgItem(kIdSearch)->RectInParent(), Rect::FromXywh(853, 37, 31, 23));
+}
+
+TEST_F(ClmDlgTest, WithoutAnAdReplyTheUserIsToldBeforeTheWindowShows) {
+    adReply = "";
+    bool shownAtTheBox = true;
+    host.messageBoxHandler = [&](const HeadlessHost::MessageBoxCall&) {
+        shownAtTheBox = dlg->IsVisibleFlag();
+        return IDOK;
+    };
+    ClmDlg& w = Open();
+    ASSERT_EQ(host.messageBoxes.size(), 1u);
+    EXPECT_EQ(host.messageBoxes[0].text, "您的网络可能没有接上，请检查网络！");
+    EXPECT_FALSE(shownAtTheBox);
+    EXPECT_TRUE(Visible());
+    EXPECT_EQ(w.GetDlgItem(kIdAdLink)->GetWindowText(), "");
+    EXPECT_EQ(w.AdLinkTarget(), LUMO_SITE_ORIGIN "/");
+}
+
+TEST_F(ClmDlgTest, AdLinkOpensOnlyWebPages) {
+    struct Case {
+        const char* reply;
+        std::vector<std::string> opened;
+    };
+    const Case cases[] = {
+        {"Ad,https://ad.test/x", {"https://ad.test/x"}},
+        {"Ad,file:///etc/passwd", {}},
+        {"Ad,/usr/bin/xterm", {}},
+        {"Ad", {LUMO_SITE_ORIGIN "/"}},
+    };
+    for (const Case& c : cases) {
+        adReply = c.reply;
+        shell.openedUrls.clear();
+        Open();
+        ClickControl(kIdAdLink);
+        EXPECT_EQ(shell.openedUrls, c.opened) << c.reply;
+    }
+}
+
+TEST_F(ClmDlgTest, TabsSwitchThePagesAndTheSelectedTabDoesNothing) {
+    ClmDlg& w = Open();
+    ClickControl(kIdOnlineTab);
+    EXPECT_EQ(w.OnlineTab().selected, 1);
+    EXPECT_EQ(w.GalleryTab().selected, 0);
+    EXPECT_TRUE(w.OnlinePage().IsVisibleFlag());
+    EXPECT_FALSE(w.FilterBar().IsVisibleFlag());
+
+    ClickControl(kIdGalleryTab);
+    EXPECT_EQ(w.OnlineTab().selected, 0);
+    EXPECT_EQ(w.GalleryTab().selected, 1);
+    EXPECT_FALSE(w.OnlinePage().IsVisibleFlag());
+    EXPECT_TRUE(w.FilterBar().IsVisibleFlag());
+
+    ClickControl(kIdGalleryTab);
+    EXPECT_EQ(w.GalleryTab().selected, 1);
+    EXPECT_TRUE(w.FilterBar().IsVisibleFlag());
+
+    ClickControl(kIdOnlineTab);
+    EXPECT_EQ(w.OnlineTab().selected, 1);
+    EXPECT_TRUE(w.OnlinePage().IsVisibleFlag());
+    EXPECT_FALSE(w.FilterBar().IsVisibleFlag());
+}
+
+TEST_F(ClmDlgTest, SearchButtonAsksForAKeywordOrOpensTheEncodedSearch) {
+    ClmDlg& w = Open();
+    Wnd& box = *w.GetDlgItem(kIdSearchBox);
+    struct Case {
+        const char* text;
+        const char* opened;  // nullptr: the keyword is asked for
+    };
+    const Case cases[] = {
+        {"找壁纸", nullptr},      {"", nullptr},    {"a b", "a+b"},
+        {"壁纸", "%B1%DA%D6%BD"}, {"-.", "%2D%2E"},
+    };
+    for (const Case& c : cases) {
+        host.messageBoxes.clear();
+        shell.openedUrls.clear();
+        box.SetWindowText(c.text);
+        ClickControl(kIdSearch);
+        if (c.opened == nullptr) {
+            ASSERT_EQ(host.messageBoxes.size(), 1u) << c.text;
+            EXPECT_EQ(host.messageBoxes[0].text, "请输入关键词！");
+            EXPECT_EQ(host.messageBoxes[0].caption, "lumo");
+            EXPECT_EQ(host.messageBoxes[0].type, unsigned{MB_OK});
+            EXPECT_TRUE(shell.openedUrls.empty());
+        } else {
+            EXPECT_TRUE(host.messageBoxes.empty()) << c.text;
+            EXPECT_EQ(shell.openedUrls, std::vector<std::string>{std::string(kSearch) + c.opened});
+        }
+    }
+}
+
+TEST_F(ClmDlgTest, PlaceholderGoesWithTheFocusAndEnterSearchesAsTyped) {
+    ClmDlg& w = Open();
+    Wnd& box = *w.GetDlgItem(kIdSearchBox);
+    box.SetFocus();
+    host.RunUntilIdle();
+    EXPECT_EQ(box.GetWindowText(), "");
+    // Enter in the empty box opens the bare prefix, without asking.
+    host.Key(VK_RETURN);
+    EXPECT_EQ(shell.openedUrls, std::vector<std::string>{kSearch});
+    EXPECT_TRUE(host.messageBoxes.empty());
+    EXPECT_FALSE(w.IsModal());
+    EXPECT_TRUE(Visible());
+
+    host.Type("壁纸");
+    host.Key(VK_RETURN);
+    EXPECT_EQ(shell.openedUrls.back(), std::string(kSearch) + "%B1%DA%D6%BD");
+    EXPECT_EQ(box.GetWindowText(), "壁纸");
+
+    w.GetDlgItem(kIdOnlineTab)->SetFocus();
+    EXPECT_EQ(box.GetWindowText(), "壁纸");
+    box.SetWindowText("");
+    box.SetFocus();
+    w.GetDlgItem(kIdOnlineTab)->SetFocus();
+    EXPECT_EQ(box.GetWindowText(), "找壁纸");
+}
+
+TEST_F(ClmDlgTest, AddLocalWallpaperCopiesAFavouriteWithoutOverwriting) {
+    Open();
+    std::filesystem::create_directory(dir / "imgs");
+    test::WriteFile(dir / "sea.jpg", "new sea");
+    test::WriteFile(dir / "sky.jpg", "new sky");
+    test::WriteFile(dir / "imgs/sky_LMSC.jpg", "old sky");
+
+    host.ScriptOpenFile(std::nullopt);
+    ClickControl(kIdAddLocal);
+    ASSERT_EQ(host.fileDialogs.size(), 1u);
+    EXPECT_EQ(host.fileDialogs[0].owner, 0u);
+    EXPECT_EQ(host.fileDialogs[0].filterOrTitle,
+              "Describe Files (*.jpg)|*.jpg|All Files (*.*)|*.*||");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "imgs"), {}), 1);
+
+    host.ScriptOpenFile((dir / "sky.jpg").string());
+    ClickControl(kIdAddLocal);
+    EXPECT_EQ(test::ReadFile(dir / "imgs/sky_LMSC.jpg"), "old sky");
+
+    host.ScriptOpenFile((dir / "sea.jpg").string());
+    ClickControl(kIdAddLocal);
+    EXPECT_EQ(test::ReadFile(dir / "imgs/sea_LMSC.jpg"), "new sea");
+}
+
+TEST_F(ClmDlgTest, BackgroundDragsTheWindow) {
+    ClmDlg& w = Open();
+    Point onBackground = w.ClientToScreen(Point{450, 620});
+    host.Press(onBackground);
+    host.Release(onBackground);
+    // The title text lets the mouse through to the window below it.
+    Point onTitle = CentreOf(*w.GetDlgItem(kIdTitle));
+    host.Press(onTitle);
+    host.Release(onTitle);
+    ASSERT_EQ(host.moveDrags.size(), 2u);
+    EXPECT_EQ(host.moveDrags[0], std::make_pair(w.GetSurface(), onBackground));
+}
+
+}  // namespace
+}  // namespace lumora

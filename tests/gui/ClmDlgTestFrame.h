@@ -1,0 +1,97 @@
+#pragma once
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/ClmApp.h"
+#include "app/ProcessStrings.h"
+#include "platform/headless/RecordingShell.h"
+#include "platform/linux/FlockInstanceLock.h"
+#include "support/HeadlessHostFixture.h"
+#include "support/LoopbackServer.h"
+#include "support/TempDir.h"
+#include "ui/ClmDlg.h"
+
+namespace lumora {
+
+// An installation in a temporary folder with the default skin, a conf.ini pointing at a
+// loopback service that answers getad and exit, and the process started from that folder.
+class ClmDlgTest : public HeadlessHostFixture {
+protected:
+    static constexpr const char* kService = "/kavri/lm/lm.php";
+    static constexpr const char* kSearch = "http://search.test/s?q=";
+    static constexpr const char* kHome = "http://home.test/desk/";
+
+    ClmDlgTest()
+        : lock((dir / "lumo.lock").string()), m_oldDirectory(std::filesystem::current_path()) {
+        const char* binary = std::getenv("LUMO_BINARY_DIR");
+        if (binary != nullptr)
+            std::filesystem::create_directory_symlink(std::filesystem::path(binary) / "app/styles",
+                                                      dir / "styles");
+        server.On(kService, [this](const httplib::Request& request, httplib::Response& response) {
+            std::string op = request.get_param_value("op");
+            response.set_content(op == "getad" ? adReply : "", "text/plain");
+        });
+        WriteConfig("");
+        ChangeDirectory(dir.Path());
+        app = std::make_unique<ClmApp>(AppPorts{host, SystemHttpClient(), shell, lock},
+                                       dir.Path().string());
+    }
+    ~ClmDlgTest() override {
+        dlg.reset();
+        std::filesystem::current_path(m_oldDirectory);
+        Strings() = ProcessStrings{};
+    }
+
+    // conf.ini with the service, search and home URLs and `extra` lines.
+    void WriteConfig(const std::string& extra, const std::string& home = kHome) {
+        test::WriteFile(dir / "conf.ini", "[MAIN]\nversion=1.0\nLURL=" + server.Url(kService) +
+                                              "\nSURL=" + kSearch + "\nHOMEURL=" + home + "\n" +
+                                              extra);
+    }
+    static void ChangeDirectory(const std::filesystem::path& path) {
+        std::filesystem::current_path(path);
+    }
+
+    // Creates the main window as start-up would, but modeless, so the test drives it.
+    ClmDlg& Open() {
+        dlg = std::make_unique<ClmDlg>(*app);
+        dlg->Create(nullptr);
+        host.RunUntilIdle();
+        return *dlg;
+    }
+    bool Visible() const { return host.Find(dlg->GetSurface())->visible; }
+    Point CentreOf(const Wnd& wnd) const {
+        Rect r = wnd.GetWindowRect();
+        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
+    void ClickControl(int id) { host.Click(CentreOf(*dlg->GetDlgItem(id))); }
+    // Requests of the service, as "op" values in order.
+    std::vector<std::string> Operations() const {
+        std::vector<std::string> ops;
+        for (const auto& r : server.Requests()) {
+            auto at = r.target.find("op=");
+            ops.push_back(at == std::string::npos
+                              ? ""
+                              : r.target.substr(at + 3, r.target.find('&', at) - at - 3));
+        }
+        return ops;
+    }
+
+    std::string adReply = "Lumora 2.0,http://ad.test/page";
+    test::TempDir dir;
+    test::LoopbackServer server;
+    RecordingShell shell;
+    FlockInstanceLock lock;
+    std::unique_ptr<ClmApp> app;
+    std::unique_ptr<ClmDlg> dlg;
+
+private:
+    std::filesystem::path m_oldDirectory;
+};
+
+}  // namespace lumora
