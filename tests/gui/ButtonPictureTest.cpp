@@ -56,19 +56,42 @@ protected:
 };
 
 TEST_F(ButtonPictureTest, DefaultSkinIsCompleteAndEveryButtonDrawsInEveryState) {
-    const char* files[] = {
-        "bg.png", "close.png", "close_hover.png", "suoxiao.png", "suoxiao_hover.png", "xiala.png",
-        "xiala_hover.png", "lmk.png", "lmk_press.png", "wdlm.png", "wdlm_press.png", "bf_btn.png",
-        "zt_btn.png", "time_btn.png", "time_btn_press.png", "bd_btn.png", "bd_btn_hover.png",
-        "search-btn.png", "normal.jpg", "tag.png", "TAG-L.png", "TAG-R.png", "del.png",
-        "xiala_bg.png", "setting.png", "setting_hover.png", "home.png", "home_hover.png",
-        "exit.png", "exit_hover.png", "sc.png", "setting_bg.png", "queding.png",
-        "queding_hover.png", "quxiao.png", "quxiao_hover.png", "liulan.png", "liulan_hover.png",
-        "lumo.png", "lumo_32.png"};
-    for (const char* name : files) {
-        std::string path = styles + "/" + name;
+    // Each file at the size at which its window draws it; pictures drawn opaque carry no
+    // alpha, the premultiplied ones do.
+    struct SkinFile {
+        const char* name;
+        int width;
+        int height;
+        bool alpha;
+    };
+    const SkinFile files[] = {
+        {"bg.png", 900, 667, false},          {"close.png", 29, 23, false},
+        {"close_hover.png", 29, 23, false},   {"suoxiao.png", 29, 23, false},
+        {"suoxiao_hover.png", 29, 23, false}, {"xiala.png", 29, 23, false},
+        {"xiala_hover.png", 29, 23, false},   {"lmk.png", 122, 30, false},
+        {"lmk_press.png", 122, 30, false},    {"wdlm.png", 122, 30, false},
+        {"wdlm_press.png", 122, 30, false},   {"bf_btn.png", 97, 29, true},
+        {"zt_btn.png", 97, 29, true},         {"time_btn.png", 125, 29, true},
+        {"time_btn_press.png", 125, 29, true}, {"bd_btn.png", 129, 29, true},
+        {"bd_btn_hover.png", 129, 29, true},  {"search-btn.png", 31, 23, true},
+        {"normal.jpg", 217, 124, false},      {"tag.png", 202, 32, false},
+        {"TAG-L.png", 202, 32, false},        {"TAG-R.png", 202, 32, false},
+        {"del.png", 19, 19, true},            {"xiala_bg.png", 130, 140, false},
+        {"setting.png", 126, 26, false},      {"setting_hover.png", 126, 26, false},
+        {"home.png", 126, 26, false},         {"home_hover.png", 126, 26, false},
+        {"exit.png", 126, 26, false},         {"exit_hover.png", 126, 26, false},
+        {"sc.png", 898, 524, false},          {"setting_bg.png", 407, 389, false},
+        {"queding.png", 68, 25, false},       {"queding_hover.png", 68, 25, false},
+        {"quxiao.png", 68, 25, false},        {"quxiao_hover.png", 68, 25, false},
+        {"liulan.png", 66, 25, false},        {"liulan_hover.png", 66, 25, false},
+        {"lumo.png", 256, 256, true},         {"lumo_32.png", 32, 32, true},
+    };
+    for (const SkinFile& f : files) {
         SkinImage image;
-        EXPECT_TRUE(image.Load(path)) << path;
+        ASSERT_TRUE(image.Load(styles + "/" + f.name)) << f.name;
+        EXPECT_EQ(image.Width(), f.width) << f.name;
+        EXPECT_EQ(image.Height(), f.height) << f.name;
+        EXPECT_EQ(image.HasAlpha(), f.alpha) << f.name;
     }
 
     MainWindow main(styles);
