@@ -33,8 +33,8 @@ constexpr int kSearchTextDrop = 4;
 constexpr const char* kAddFilter = "Describe Files (*.jpg)|*.jpg|All Files (*.*)|*.*||";
 constexpr const char* kSiteRoot = LUMO_SITE_ORIGIN "/";
 
-// The shell's collection directory must exist before the folder below it can; one level is
-// made, and a failure shows later where the folder is used.
+// The collection directory must exist before its wallpaper folder can; one level is made, and
+// a failure shows later where the folder is used.
 void EnsureDirectory(const std::string& path) {
     std::error_code error;
     if (!std::filesystem::is_directory(path, error)) std::filesystem::create_directory(path, error);

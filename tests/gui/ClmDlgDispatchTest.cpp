@@ -186,3 +186,21 @@ TEST_F(ClmDlgTest, MenuButtonHangsThePanelFromTheCursor) {
 
 }  // namespace
 }  // namespace lumora
+
+namespace lumora {
+namespace {
+
+TEST_F(ClmDlgTest, ClosingThroughTheSystemEndsWithoutTheExitRequest) {
+    dlg = std::make_unique<ClmDlg>(*app);
+    host.Then([&] {
+        dlg->HideToTray();
+        host.ClickTrayIcon(kTrayIconId, MouseButton::Left);
+        host.CloseSurface(dlg->GetSurface());
+    });
+    EXPECT_EQ(dlg->DoModal(), IDCANCEL);
+    EXPECT_EQ(Operations(), std::vector<std::string>{"getad"});
+    EXPECT_TRUE(host.trayIcons.empty());
+}
+
+}  // namespace
+}  // namespace lumora

@@ -1,6 +1,5 @@
 #include "ClmDlgTestFrame.h"
-#include "platform/headless/HeadlessEdit.h"
-#include "wnd/Edit.h"
+#include "platform/ImageFile.h"
 
 namespace lumora {
 namespace {
@@ -32,6 +31,29 @@ TEST_F(ClmDlgTest, OpensCentredWithTheAdLinkAndTheOnlinePage) {
     }
     EXPECT_EQ(w.GetDlgItem(kIdSearchBox)->GetWindowText(), "找壁纸");
     EXPECT_EQ(w.GetDlgItem(kIdSearch)->RectInParent(), Rect::FromXywh(853, 37, 31, 23));
+}
+
+TEST_F(ClmDlgTest, BackgroundIsTheSkinPictureAndTheRotationButtonFollowsAuto) {
+    std::optional<BgraImage> bg = LoadImageFile((dir / "styles/bg.png").string());
+    ASSERT_TRUE(bg);
+    std::uint32_t rotationOn = 0;
+    for (int autoValue : {1, 0}) {
+        WriteConfig("AUTO=" + std::to_string(autoValue) + "\n");
+        ClmDlg& w = Open();
+        // Points of the background between the controls of the title bar and the bottom bar.
+        for (Point p : {Point{450, 20}, Point{300, 630}, Point{890, 655}}) {
+            const std::uint8_t* px = &bg->pixels[static_cast<size_t>((p.y * bg->width + p.x) * 4)];
+            std::uint32_t expected =
+                (std::uint32_t{px[2]} << 16) | (std::uint32_t{px[1]} << 8) | px[0];
+            EXPECT_EQ(host.Pixel(w.GetSurface(), p) & 0xFFFFFF, expected) << p.x << "," << p.y;
+        }
+        EXPECT_EQ(w.RotationButton().selected, autoValue);
+        std::uint32_t rotation = host.Pixel(w.GetSurface(), {30, 630});
+        if (autoValue == 1)
+            rotationOn = rotation;
+        else
+            EXPECT_NE(rotation, rotationOn);
+    }
 }
 
 TEST_F(ClmDlgTest, WithoutAnAdReplyTheUserIsToldBeforeTheWindowShows) {
