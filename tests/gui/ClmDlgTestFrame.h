@@ -9,6 +9,7 @@
 
 #include "app/ClmApp.h"
 #include "app/ProcessStrings.h"
+#include "platform/AppDirectory.h"
 #include "platform/headless/RecordingShell.h"
 #include "platform/linux/FlockInstanceLock.h"
 #include "support/HeadlessHostFixture.h"
@@ -28,10 +29,7 @@ protected:
 
     ClmDlgTest()
         : lock((dir / "lumo.lock").string()), m_oldDirectory(std::filesystem::current_path()) {
-        const char* binary = std::getenv("LUMO_BINARY_DIR");
-        if (binary != nullptr)
-            std::filesystem::create_directory_symlink(std::filesystem::path(binary) / "app/styles",
-                                                      dir / "styles");
+        std::filesystem::create_directory_symlink(BuildDirectory() / "app/styles", dir / "styles");
         server.On(kService, [this](const httplib::Request& request, httplib::Response& response) {
             std::string op = request.get_param_value("op");
             response.set_content(op == "getad" ? adReply : "", "text/plain");
@@ -45,6 +43,12 @@ protected:
         dlg.reset();
         std::filesystem::current_path(m_oldDirectory);
         Strings() = ProcessStrings{};
+    }
+
+    // The default skin is drawn into the build folder, beside the test programs' folder.
+    static std::filesystem::path BuildDirectory() {
+        if (const char* binary = std::getenv("LUMO_BINARY_DIR")) return binary;
+        return std::filesystem::path(ApplicationDirectory()).parent_path();
     }
 
     // conf.ini with the service, search and home URLs and `extra` lines.
