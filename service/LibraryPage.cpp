@@ -1,0 +1,154 @@
+#include "service/LibraryPage.h"
+
+#include <algorithm>
+
+#include "service/Html.h"
+
+namespace lumora::service {
+namespace {
+
+constexpr const char* kStyle = R"(
+* { box-sizing: border-box; }
+html, body { margin: 0; padding: 0; overflow: hidden; }
+body { width: 898px; height: 524px; background: #f4f6fa; color: #333;
+       font: 13px "WenQuanYi Micro Hei", "Noto Sans CJK SC", sans-serif; user-select: none; }
+header { height: 46px; display: flex; align-items: center; padding: 0 18px;
+         background: #fff; border-bottom: 1px solid #e3e7ef; }
+header h1 { font-size: 17px; margin: 0; color: #2b6fe0; font-weight: bold; }
+header .count { margin-left: auto; color: #8a93a6; }
+.grid { display: grid; grid-template-columns: repeat(4, 206px); gap: 14px 14px;
+        padding: 14px 16px 0 16px; }
+.card { background: #fff; border-radius: 6px; overflow: hidden; position: relative;
+        box-shadow: 0 1px 3px rgba(30, 50, 90, .15); }
+.card img { display: block; width: 206px; height: 150px; object-fit: cover; }
+.card .bar { height: 38px; display: flex; align-items: center; padding: 0 8px; gap: 6px; }
+.card .name { flex: 1; white-space: nowrap; overflow: hidden; text-overflow: ellipsis; }
+.btn { display: inline-block; padding: 3px 9px; border-radius: 12px; text-decoration: none;
+       font-size: 12px; border: 1px solid #4b8af1; color: #4b8af1; }
+.btn:hover { background: #eaf1fe; }
+.btn.set { background: #4b8af1; color: #fff; }
+.btn.set:hover { background: #3a76da; }
+.badge { position: absolute; top: 8px; right: 8px; padding: 2px 8px; border-radius: 10px;
+         background: rgba(0, 0, 0, .55); color: #fff; font-size: 12px; display: none; }
+.card.applied .badge.applied, .card.kept .badge.kept { display: block; }
+.badge.kept { right: auto; left: 8px; background: rgba(240, 90, 110, .85); }
+.pager { position: absolute; left: 0; right: 0; top: 482px; text-align: center; }
+.pager a, .pager span { display: inline-block; min-width: 28px; margin: 0 3px; padding: 3px 8px;
+         border-radius: 4px; text-decoration: none; color: #4b8af1; background: #fff;
+         border: 1px solid #d7deea; }
+.pager span.current { background: #4b8af1; color: #fff; border-color: #4b8af1; }
+.empty { padding: 120px 0; text-align: center; color: #8a93a6; font-size: 15px; }
+#toast { position: absolute; left: 50%; top: 5px; transform: translateX(-50%);
+         padding: 9px 24px; border-radius: 18px; background: rgba(20, 30, 50, .85); color: #fff;
+         font-size: 15px; opacity: 0; transition: opacity .25s; pointer-events: none; }
+#toast.show { opacity: 1; }
+)";
+
+// The program calls TestFunc and SCCG without arguments, so the page remembers which card's
+// button was pressed last.
+constexpr const char* kScript = R"(
+var lastCard = null;
+function pick(link) { lastCard = link.closest('.card'); }
+function lastName() { return lastCard ? lastCard.getAttribute('data-name') : ''; }
+function toast(text) {
+  var t = document.getElementById('toast');
+  t.textContent = text;
+  t.className = 'show';
+  clearTimeout(window.toastTimer);
+  window.toastTimer = setTimeout(function () { t.className = ''; }, 2500);
+}
+function notice(fn) {
+  var i = new Image();
+  i.src = '/kavri/lm/notice.php?fn=' + fn + '&name=' + encodeURIComponent(lastName());
+}
+function TestFunc() {
+  var cards = document.querySelectorAll('.card.applied');
+  for (var i = 0; i < cards.length; i++) cards[i].classList.remove('applied');
+  if (lastCard) lastCard.classList.add('applied');
+  toast(lastName() ? '「' + lastName() + '」已设为桌面壁纸' : '已设为桌面壁纸');
+  notice('TestFunc');
+}
+function SCCG() {
+  if (lastCard) lastCard.classList.add('kept');
+  toast(lastName() ? '「' + lastName() + '」已收藏到我的壁纸' : '已收藏到我的壁纸');
+  notice('SCCG');
+}
+)";
+
+std::string PageLink(int cid, int page) {
+    return "index.php?cid=" + std::to_string(cid) + "&amp;page=" + std::to_string(page);
+}
+
+std::string Card(std::string_view origin, const Picture& picture) {
+    std::string name = HtmlEscape(picture.name);
+    std::string html = "<div class=\"card\" data-name=\"" + name + "\">";
+    html += "<img src=\"" + HtmlEscape(LibraryPage::ThumbnailUrl(origin, picture)) + "\" alt=\"" + name + "\">";
+    html += "<span class=\"badge applied\">当前壁纸</span><span class=\"badge kept\">已收藏</span>";
+    html += "<div class=\"bar\"><span class=\"name\" title=\"" + name + "\">" + name + "</span>";
+    html += "<a class=\"btn set\" onclick=\"pick(this)\" href=\"" +
+            HtmlEscape(LibraryPage::WallpaperLink(origin, picture)) + "\">设为壁纸</a>";
+    html += "<a class=\"btn keep\" onclick=\"pick(this)\" href=\"" +
+            HtmlEscape(LibraryPage::FavouriteLink(origin, picture)) + "\">收藏</a>";
+    html += "</div></div>\n";
+    return html;
+}
+
+std::string Pager(int cid, int page, int pages) {
+    if (pages <= 1) return {};
+    std::string html = "<div class=\"pager\">";
+    if (page > 1) html += "<a href=\"" + PageLink(cid, page - 1) + "\">上一页</a>";
+    for (int i = 1; i <= pages; ++i) {
+        html += i == page ? "<span class=\"current\">" + std::to_string(i) + "</span>"
+                          : "<a href=\"" + PageLink(cid, i) + "\">" + std::to_string(i) + "</a>";
+    }
+    if (page < pages) html += "<a href=\"" + PageLink(cid, page + 1) + "\">下一页</a>";
+    return html + "</div>\n";
+}
+
+}  // namespace
+
+std::string LibraryPage::PictureUrl(std::string_view origin, const Picture& picture) {
+    return std::string(origin) + "/kavri/lm/pics/" + UrlEncode(picture.file);
+}
+
+std::string LibraryPage::ThumbnailUrl(std::string_view origin, const Picture& picture) {
+    return std::string(origin) + "/kavri/lm/pics/thumb_" + UrlEncode(picture.file);
+}
+
+std::string LibraryPage::WallpaperLink(std::string_view origin, const Picture& picture) {
+    return "app:" + ThumbnailUrl(origin, picture) + ">" + picture.name;
+}
+
+std::string LibraryPage::FavouriteLink(std::string_view origin, const Picture& picture) {
+    return "sclm:" + ThumbnailUrl(origin, picture) + ">" + picture.name;
+}
+
+std::string LibraryPage::Render(const PictureLibrary& library, std::string_view origin, int cid, int page) {
+    const std::vector<Picture>& pictures = library.Pictures();
+    int count = static_cast<int>(pictures.size());
+    int pages = std::max(1, (count + kPerPage - 1) / kPerPage);
+    page = std::clamp(page, 1, pages);
+
+    std::string html = "<!DOCTYPE html>\n<html lang=\"zh-CN\"><head><meta charset=\"utf-8\">"
+                       "<title>Lumora 壁纸库</title><style>";
+    html += kStyle;
+    html += "</style><script>";
+    html += kScript;
+    html += "</script></head><body>\n<header><h1>Lumora 壁纸库</h1><span class=\"count\">共 " +
+            std::to_string(count) + " 张精选壁纸</span></header>\n";
+    if (pictures.empty()) {
+        html += "<div class=\"empty\">壁纸库暂时是空的</div>\n";
+    } else {
+        html += "<div class=\"grid\">\n";
+        int first = (page - 1) * kPerPage;
+        for (int i = first; i < std::min(count, first + kPerPage); ++i) {
+            html += Card(origin, pictures[static_cast<size_t>(i)]);
+        }
+        html += "</div>\n";
+    }
+    html += Pager(cid, page, pages);
+    html += "<div id=\"toast\"></div>\n</body></html>\n";
+    return html;
+}
+
+}  // namespace lumora::service
