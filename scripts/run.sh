@@ -62,7 +62,8 @@ else
     echo "run: lumora-service on http://127.0.0.1:$port (requests in $build/service.log)"
 fi
 
-# conf.ini beside the program: written when missing; the URL keys follow the service's port.
+# conf.ini beside the program: written when missing; its three URLs point at this service, every
+# other setting is kept.
 conf=$app/conf.ini
 origin=http://127.0.0.1:$port
 # Replaces or adds one key right after the [MAIN] line.
@@ -74,11 +75,10 @@ if [ ! -f "$conf" ]; then
     printf '[MAIN]\nversion=1.0\n' >"$conf"
 fi
 grep -q -i '^\[MAIN\]' "$conf" || printf '[MAIN]\n' >>"$conf"
-if [ "$port" != 8470 ] || ! grep -q -i '^LURL=' "$conf"; then
-    set_key LURL "$origin/kavri/lm/lm.php"
-    set_key HOMEURL "$origin/desk/"
-    set_key SURL "$origin/desk/index.php?m=search&c=index&a=init&typeid=3&q="
-fi
+set_key LURL "$origin/kavri/lm/lm.php"
+set_key HOMEURL "$origin/desk/"
+set_key SURL "$origin/desk/index.php?m=search&c=index&a=init&typeid=3&q="
+
 
 # Started from its own folder, as a person starting it would: it then shows its window at once.
 start_lumo() {
@@ -129,7 +129,7 @@ fi
 trayer --edge top --align right --widthtype pixel --width 120 --height 28 --SetDockType true \
     --transparent false --tint 0xffffff >/dev/null 2>&1 &
 pids+=($!)
-wait_until 20 xdotool search --onlyvisible --classname trayer || echo "run: no notification area"
+wait_until 20 xdotool search --onlyvisible --class trayer || echo "run: no notification area"
 echo "run: no DISPLAY; lumo runs under Xvfb on $DISPLAY"
 
 start_lumo

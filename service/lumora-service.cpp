@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <string_view>
 
 #include "service/DemoPictures.h"
 #include "service/LumoraService.h"
@@ -32,6 +33,12 @@ bool WritePortFile(const std::string& path, int port) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--help") {
+            std::cout << ServiceOptions::Usage();
+            return 0;
+        }
+    }
     std::string error;
     std::optional<ServiceOptions> options = ServiceOptions::Parse({argv + 1, argv + argc}, error);
     if (!options) {

@@ -118,9 +118,8 @@ e2e_start_trayer() {
     trayer --edge top --align right --widthtype pixel --width 120 --height 28 --SetDockType true \
         --SetPartialStrut true --transparent false --tint 0xffffff >"$E2E_TMP/trayer.log" 2>&1 &
     e2e_track $!
-    e2e_wait_until 20 xdotool search --classname trayer || e2e_fail "trayer did not start"
-    # The tray selection is taken once the panel is mapped.
-    e2e_wait_until 20 sh -c 'xdotool search --onlyvisible --classname trayer | grep -q .' ||
+    # The tray selection is taken once the panel ("panel", class "trayer") is mapped.
+    e2e_wait_until 20 sh -c 'xdotool search --onlyvisible --class trayer | grep -q .' ||
         e2e_fail "trayer's panel did not appear"
 }
 
