@@ -37,13 +37,33 @@ struct DemoPicture {
 
 const DemoPicture kPictures[] = {
     {"dawn.jpg", "晨曦", Theme::Sun, {0.99, 0.75, 0.45}, {0.45, 0.30, 0.60}, {1.0, 0.95, 0.75}},
-    {"peaks.jpg", "远山", Theme::Mountains, {0.62, 0.80, 0.95}, {0.95, 0.90, 0.85}, {0.20, 0.30, 0.45}},
+    {"peaks.jpg",
+     "远山",
+     Theme::Mountains,
+     {0.62, 0.80, 0.95},
+     {0.95, 0.90, 0.85},
+     {0.20, 0.30, 0.45}},
     {"waves.jpg", "海浪", Theme::Waves, {0.40, 0.75, 0.95}, {0.05, 0.25, 0.50}, {0.85, 0.95, 1.0}},
     {"stars.jpg", "星空", Theme::Stars, {0.02, 0.03, 0.12}, {0.10, 0.12, 0.35}, {1.0, 1.0, 0.92}},
-    {"aurora.jpg", "极光", Theme::Aurora, {0.01, 0.05, 0.12}, {0.05, 0.15, 0.25}, {0.30, 1.0, 0.60}},
-    {"bubbles.png", "泡泡", Theme::Bubbles, {0.98, 0.60, 0.70}, {0.55, 0.45, 0.90}, {1.0, 1.0, 1.0}},
+    {"aurora.jpg",
+     "极光",
+     Theme::Aurora,
+     {0.01, 0.05, 0.12},
+     {0.05, 0.15, 0.25},
+     {0.30, 1.0, 0.60}},
+    {"bubbles.png",
+     "泡泡",
+     Theme::Bubbles,
+     {0.98, 0.60, 0.70},
+     {0.55, 0.45, 0.90},
+     {1.0, 1.0, 1.0}},
     {"dusk.jpg", "暮色", Theme::Sun, {0.25, 0.15, 0.40}, {0.95, 0.45, 0.30}, {1.0, 0.80, 0.40}},
-    {"forest.jpg", "森林", Theme::Mountains, {0.80, 0.92, 0.80}, {0.60, 0.75, 0.55}, {0.10, 0.35, 0.20}},
+    {"forest.jpg",
+     "森林",
+     Theme::Mountains,
+     {0.80, 0.92, 0.80},
+     {0.60, 0.75, 0.55},
+     {0.10, 0.35, 0.20}},
     {"dunes.jpg", "沙丘", Theme::Dunes, {0.98, 0.85, 0.60}, {0.90, 0.60, 0.35}, {0.70, 0.40, 0.20}},
     {"neon.png", "霓虹", Theme::Rays, {0.10, 0.02, 0.20}, {0.35, 0.05, 0.40}, {0.10, 0.90, 1.0}},
     {"lake.jpg", "湖光", Theme::Waves, {0.85, 0.95, 0.90}, {0.25, 0.55, 0.55}, {1.0, 1.0, 1.0}},
@@ -63,7 +83,9 @@ private:
     uint32_t m_state;
 };
 
-void SetColour(cairo_t* cr, Colour c, double alpha = 1.0) { cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha); }
+void SetColour(cairo_t* cr, Colour c, double alpha = 1.0) {
+    cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha);
+}
 
 Colour Mix(Colour a, Colour b, double t) {
     return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
@@ -130,7 +152,8 @@ void DrawWaves(cairo_t* cr, const DemoPicture& p) {
 void DrawStars(cairo_t* cr, const DemoPicture& p, Random& random) {
     for (int star = 0; star < 700; ++star) {
         SetColour(cr, p.accent, 0.3 + random.Next() * 0.7);
-        cairo_arc(cr, random.Next() * kWidth, random.Next() * kHeight, 0.8 + random.Next() * 2.4, 0, 2 * M_PI);
+        cairo_arc(cr, random.Next() * kWidth, random.Next() * kHeight, 0.8 + random.Next() * 2.4, 0,
+                  2 * M_PI);
         cairo_fill(cr);
     }
     SetColour(cr, p.accent);
@@ -165,7 +188,8 @@ void DrawAurora(cairo_t* cr, const DemoPicture& p) {
 
 void DrawBubbles(cairo_t* cr, const DemoPicture& p, Random& random) {
     for (int bubble = 0; bubble < 60; ++bubble) {
-        double x = random.Next() * kWidth, y = random.Next() * kHeight, r = 20 + random.Next() * 140;
+        double x = random.Next() * kWidth, y = random.Next() * kHeight,
+               r = 20 + random.Next() * 140;
         SetColour(cr, p.accent, 0.08 + random.Next() * 0.25);
         cairo_arc(cr, x, y, r, 0, 2 * M_PI);
         cairo_fill_preserve(cr);
@@ -202,7 +226,8 @@ void DrawDunes(cairo_t* cr, const DemoPicture& p) {
         double base = kHeight * (0.5 + dune * 0.1);
         cairo_move_to(cr, 0, kHeight);
         cairo_line_to(cr, 0, base);
-        cairo_curve_to(cr, kWidth * 0.3, base - 180 + dune * 30, kWidth * 0.6, base + 120, kWidth, base - 60);
+        cairo_curve_to(cr, kWidth * 0.3, base - 180 + dune * 30, kWidth * 0.6, base + 120, kWidth,
+                       base - 60);
         cairo_line_to(cr, kWidth, kHeight);
         cairo_close_path(cr);
         cairo_fill(cr);
@@ -213,14 +238,31 @@ void Draw(cairo_t* cr, const DemoPicture& p, uint32_t seed) {
     Random random(seed);
     DrawSky(cr, p);
     switch (p.theme) {
-    case Theme::Sun: DrawSun(cr, p); break;
-    case Theme::Mountains: DrawMountains(cr, p, random); break;
-    case Theme::Waves: DrawWaves(cr, p); break;
-    case Theme::Stars: DrawStars(cr, p, random); break;
-    case Theme::Aurora: DrawStars(cr, p, random); DrawAurora(cr, p); break;
-    case Theme::Bubbles: DrawBubbles(cr, p, random); break;
-    case Theme::Rays: DrawRays(cr, p); break;
-    case Theme::Dunes: DrawDunes(cr, p); break;
+        case Theme::Sun:
+            DrawSun(cr, p);
+            break;
+        case Theme::Mountains:
+            DrawMountains(cr, p, random);
+            break;
+        case Theme::Waves:
+            DrawWaves(cr, p);
+            break;
+        case Theme::Stars:
+            DrawStars(cr, p, random);
+            break;
+        case Theme::Aurora:
+            DrawStars(cr, p, random);
+            DrawAurora(cr, p);
+            break;
+        case Theme::Bubbles:
+            DrawBubbles(cr, p, random);
+            break;
+        case Theme::Rays:
+            DrawRays(cr, p);
+            break;
+        case Theme::Dunes:
+            DrawDunes(cr, p);
+            break;
     }
 }
 
@@ -242,7 +284,8 @@ bool SaveJpeg(cairo_surface_t* surface, const std::string& path) {
         }
     }
     GError* error = nullptr;
-    gboolean saved = gdk_pixbuf_save(pixbuf, path.c_str(), "jpeg", &error, "quality", "90", nullptr);
+    gboolean saved =
+        gdk_pixbuf_save(pixbuf, path.c_str(), "jpeg", &error, "quality", "90", nullptr);
     g_clear_error(&error);
     g_object_unref(pixbuf);
     return saved;
@@ -286,7 +329,8 @@ std::filesystem::path EnsureDemoPictures(const std::filesystem::path& cacheRoot)
     // Drawn into a private folder and renamed into place, so that two services starting at the
     // same time never show a half-written library.
     std::filesystem::create_directories(cacheRoot, error);
-    std::filesystem::path staging = cacheRoot / (std::string(kCacheName) + ".tmp-" + std::to_string(getpid()));
+    std::filesystem::path staging =
+        cacheRoot / (std::string(kCacheName) + ".tmp-" + std::to_string(getpid()));
     std::filesystem::remove_all(staging, error);
     if (!std::filesystem::create_directory(staging, error)) {
         return {};

@@ -82,7 +82,8 @@ std::string PageLink(int cid, int page) {
 std::string Card(std::string_view origin, const Picture& picture) {
     std::string name = HtmlEscape(picture.name);
     std::string html = "<div class=\"card\" data-name=\"" + name + "\">";
-    html += "<img src=\"" + HtmlEscape(LibraryPage::ThumbnailUrl(origin, picture)) + "\" alt=\"" + name + "\">";
+    html += "<img src=\"" + HtmlEscape(LibraryPage::ThumbnailUrl(origin, picture)) + "\" alt=\"" +
+            name + "\">";
     html += "<span class=\"badge applied\">当前壁纸</span><span class=\"badge kept\">已收藏</span>";
     html += "<div class=\"bar\"><span class=\"name\" title=\"" + name + "\">" + name + "</span>";
     html += "<a class=\"btn set\" onclick=\"pick(this)\" href=\"" +
@@ -123,14 +124,16 @@ std::string LibraryPage::FavouriteLink(std::string_view origin, const Picture& p
     return "sclm:" + ThumbnailUrl(origin, picture) + ">" + picture.name;
 }
 
-std::string LibraryPage::Render(const PictureLibrary& library, std::string_view origin, int cid, int page) {
+std::string LibraryPage::Render(const PictureLibrary& library, std::string_view origin, int cid,
+                                int page) {
     const std::vector<Picture>& pictures = library.Pictures();
     int count = static_cast<int>(pictures.size());
     int pages = std::max(1, (count + kPerPage - 1) / kPerPage);
     page = std::clamp(page, 1, pages);
 
-    std::string html = "<!DOCTYPE html>\n<html lang=\"zh-CN\"><head><meta charset=\"utf-8\">"
-                       "<title>Lumora 壁纸库</title><style>";
+    std::string html =
+        "<!DOCTYPE html>\n<html lang=\"zh-CN\"><head><meta charset=\"utf-8\">"
+        "<title>Lumora 壁纸库</title><style>";
     html += kStyle;
     html += "</style><script>";
     html += kScript;

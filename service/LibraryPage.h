@@ -24,7 +24,8 @@ public:
     static std::string FavouriteLink(std::string_view origin, const Picture& picture);
 
     // The page for category `cid`, 1-based `page` (clamped to the pages there are).
-    static std::string Render(const PictureLibrary& library, std::string_view origin, int cid, int page);
+    static std::string Render(const PictureLibrary& library, std::string_view origin, int cid,
+                              int page);
 };
 
 }  // namespace lumora::service

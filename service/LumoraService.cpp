@@ -26,8 +26,8 @@ int IntParam(const httplib::Request& request, const char* key, int fallback) {
 bool IsPlainHost(std::string_view host) {
     if (host.empty() || host.size() > 255) return false;
     for (char c : host) {
-        bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
-                  c == '-' || c == ':' || c == '[' || c == ']';
+        bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                  c == '.' || c == '-' || c == ':' || c == '[' || c == ']';
         if (!ok) return false;
     }
     return true;
@@ -35,8 +35,12 @@ bool IsPlainHost(std::string_view host) {
 
 }  // namespace
 
-LumoraService::LumoraService(PictureLibrary library, RequestLog& log, std::string version, std::string ad)
-    : m_library(std::move(library)), m_thumbnails(m_library), m_log(log), m_version(std::move(version)),
+LumoraService::LumoraService(PictureLibrary library, RequestLog& log, std::string version,
+                             std::string ad)
+    : m_library(std::move(library)),
+      m_thumbnails(m_library),
+      m_log(log),
+      m_version(std::move(version)),
       m_ad(std::move(ad)) {}
 
 std::string LumoraService::ScriptReply(std::string_view op) const {
@@ -91,24 +95,28 @@ void LumoraService::Install(httplib::Server& server) {
         m_log.Write(request.path, RawQuery(request));
         return httplib::Server::HandlerResponse::Unhandled;
     });
-    server.Get("/kavri/lm/lm.php", [this](const httplib::Request& request, httplib::Response& response) {
-        response.set_content(ScriptReply(request.get_param_value("op")), kText);
-    });
-    server.Get("/kavri/lm/index.php", [this](const httplib::Request& request, httplib::Response& response) {
-        response.set_content(
-            LibraryPage::Render(m_library, Origin(request), IntParam(request, "cid", 1), IntParam(request, "page", 1)),
-            kHtml);
-    });
-    server.Get("/kavri/lm/notice.php", [](const httplib::Request&, httplib::Response& response) {
-        response.status = 204;
-    });
-    server.Get(R"(/kavri/lm/pics/([^/]+))", [this](const httplib::Request& request, httplib::Response& response) {
-        ServePicture(request.matches[1], response);
-    });
+    server.Get("/kavri/lm/lm.php",
+               [this](const httplib::Request& request, httplib::Response& response) {
+                   response.set_content(ScriptReply(request.get_param_value("op")), kText);
+               });
+    server.Get("/kavri/lm/index.php",
+               [this](const httplib::Request& request, httplib::Response& response) {
+                   response.set_content(
+                       LibraryPage::Render(m_library, Origin(request), IntParam(request, "cid", 1),
+                                           IntParam(request, "page", 1)),
+                       kHtml);
+               });
+    server.Get("/kavri/lm/notice.php",
+               [](const httplib::Request&, httplib::Response& response) { response.status = 204; });
+    server.Get(R"(/kavri/lm/pics/([^/]+))",
+               [this](const httplib::Request& request, httplib::Response& response) {
+                   ServePicture(request.matches[1], response);
+               });
     auto site = [this](const httplib::Request& request, httplib::Response& response) {
         if (request.get_param_value("m") == "search") {
-            response.set_content(SitePages::Search(m_library, Origin(request), SearchKeyword(RawQuery(request))),
-                                 kHtml);
+            response.set_content(
+                SitePages::Search(m_library, Origin(request), SearchKeyword(RawQuery(request))),
+                kHtml);
         } else {
             response.set_content(SitePages::Home(m_library, Origin(request), m_version), kHtml);
         }

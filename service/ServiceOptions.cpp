@@ -6,11 +6,13 @@ namespace lumora::service {
 
 const char* ServiceOptions::Usage() {
     return "usage: lumora-service [--host ADDR] [--port N] [--port-file FILE] [--log FILE]\n"
-           "                      [--version TEXT] [--ad CAPTION,TARGET] [--pictures DIR] [--cache DIR]\n"
+           "                      [--version TEXT] [--ad CAPTION,TARGET] [--pictures DIR] [--cache "
+           "DIR]\n"
            "  --port 0 picks a free port; the port in use is printed on the first line of output\n";
 }
 
-std::optional<ServiceOptions> ServiceOptions::Parse(const std::vector<std::string>& args, std::string& error) {
+std::optional<ServiceOptions> ServiceOptions::Parse(const std::vector<std::string>& args,
+                                                    std::string& error) {
     ServiceOptions options;
     for (size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
@@ -30,7 +32,8 @@ std::optional<ServiceOptions> ServiceOptions::Parse(const std::vector<std::strin
         } else if (name == "--port") {
             int port = -1;
             auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), port);
-            if (ec != std::errc() || end != value.data() + value.size() || port < 0 || port > 65535) {
+            if (ec != std::errc() || end != value.data() + value.size() || port < 0 ||
+                port > 65535) {
                 error = "bad port: " + value;
                 return std::nullopt;
             }

@@ -33,16 +33,18 @@ h2 { font-size: 18px; margin: 8px 0 16px; }
 )";
 
 std::string Head(std::string_view title) {
-    return "<!DOCTYPE html>\n<html lang=\"zh-CN\"><head><meta charset=\"utf-8\"><title>" + HtmlEscape(title) +
-           "</title><style>" + kStyle + "</style></head><body>\n";
+    return "<!DOCTYPE html>\n<html lang=\"zh-CN\"><head><meta charset=\"utf-8\"><title>" +
+           HtmlEscape(title) + "</title><style>" + kStyle + "</style></head><body>\n";
 }
 
 std::string Header(std::string_view keyword) {
     // The site's own form sends UTF-8 and says so; the program sends code page 936 without "ie".
     return "<header><a class=\"logo\" href=\"/desk/\">Lumora 桌面壁纸</a>"
            "<form action=\"/desk/index.php\" method=\"get\" accept-charset=\"utf-8\">"
-           "<input type=\"hidden\" name=\"m\" value=\"search\"><input type=\"hidden\" name=\"c\" value=\"index\">"
-           "<input type=\"hidden\" name=\"a\" value=\"init\"><input type=\"hidden\" name=\"typeid\" value=\"3\">"
+           "<input type=\"hidden\" name=\"m\" value=\"search\"><input type=\"hidden\" name=\"c\" "
+           "value=\"index\">"
+           "<input type=\"hidden\" name=\"a\" value=\"init\"><input type=\"hidden\" "
+           "name=\"typeid\" value=\"3\">"
            "<input type=\"hidden\" name=\"ie\" value=\"utf-8\">"
            "<input type=\"text\" name=\"q\" placeholder=\"找壁纸\" value=\"" +
            HtmlEscape(keyword) + "\"><button type=\"submit\">搜索</button></form></header>\n";
@@ -51,16 +53,17 @@ std::string Header(std::string_view keyword) {
 std::string Grid(const std::vector<Picture>& pictures, std::string_view origin) {
     std::string html = "<div class=\"grid\">\n";
     for (const Picture& picture : pictures) {
-        html += "<a href=\"" + HtmlEscape(LibraryPage::PictureUrl(origin, picture)) + "\"><img src=\"" +
-                HtmlEscape(LibraryPage::ThumbnailUrl(origin, picture)) + "\" alt=\"\"><span>" +
-                HtmlEscape(picture.name) + "</span></a>\n";
+        html += "<a href=\"" + HtmlEscape(LibraryPage::PictureUrl(origin, picture)) +
+                "\"><img src=\"" + HtmlEscape(LibraryPage::ThumbnailUrl(origin, picture)) +
+                "\" alt=\"\"><span>" + HtmlEscape(picture.name) + "</span></a>\n";
     }
     return html + "</div>\n";
 }
 
 }  // namespace
 
-std::string SitePages::Home(const PictureLibrary& library, std::string_view origin, std::string_view version) {
+std::string SitePages::Home(const PictureLibrary& library, std::string_view origin,
+                            std::string_view version) {
     std::string html = Head("Lumora 桌面壁纸");
     html += Header({});
     html += "<main><div class=\"release\"><b>Lumora " + HtmlEscape(version) +
@@ -69,13 +72,16 @@ std::string SitePages::Home(const PictureLibrary& library, std::string_view orig
     return html;
 }
 
-std::string SitePages::Search(const PictureLibrary& library, std::string_view origin, std::string_view keyword) {
+std::string SitePages::Search(const PictureLibrary& library, std::string_view origin,
+                              std::string_view keyword) {
     std::vector<Picture> found = library.Search(keyword);
     std::string html = Head("搜索：" + std::string(keyword) + " - Lumora 桌面壁纸");
     html += Header(keyword);
-    html += "<main><h2>“" + HtmlEscape(keyword) + "”的搜索结果：" + std::to_string(found.size()) + " 张壁纸</h2>\n";
+    html += "<main><h2>“" + HtmlEscape(keyword) + "”的搜索结果：" + std::to_string(found.size()) +
+            " 张壁纸</h2>\n";
     if (found.empty()) {
-        html += "<p class=\"none\">没有找到相关壁纸，看看这些精选壁纸吧：</p>\n" + Grid(library.Pictures(), origin);
+        html += "<p class=\"none\">没有找到相关壁纸，看看这些精选壁纸吧：</p>\n" +
+                Grid(library.Pictures(), origin);
     } else {
         html += Grid(found, origin);
     }

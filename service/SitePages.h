@@ -11,9 +11,11 @@ namespace lumora::service {
 // (also where the updater sends the user for a new version) and the search page.
 class SitePages {
 public:
-    static std::string Home(const PictureLibrary& library, std::string_view origin, std::string_view version);
+    static std::string Home(const PictureLibrary& library, std::string_view origin,
+                            std::string_view version);
     // `keyword` is UTF-8, already decoded from the query.
-    static std::string Search(const PictureLibrary& library, std::string_view origin, std::string_view keyword);
+    static std::string Search(const PictureLibrary& library, std::string_view origin,
+                              std::string_view keyword);
 };
 
 }  // namespace lumora::service

@@ -31,7 +31,8 @@ std::string ContentTypeFor(const std::string& file) {
 
 ImageBytes Thumbnails::Scale(const std::string& path, int width, int height) {
     GError* error = nullptr;
-    GdkPixbuf* pixbuf = gdk_pixbuf_new_from_file_at_scale(path.c_str(), width, height, TRUE, &error);
+    GdkPixbuf* pixbuf =
+        gdk_pixbuf_new_from_file_at_scale(path.c_str(), width, height, TRUE, &error);
     if (!pixbuf) {
         g_clear_error(&error);
         return {};
@@ -40,9 +41,10 @@ ImageBytes Thumbnails::Scale(const std::string& path, int width, int height) {
     bool jpeg = ContentTypeFor(path) == "image/jpeg";
     gchar* buffer = nullptr;
     gsize size = 0;
-    gboolean saved = jpeg ? gdk_pixbuf_save_to_buffer(pixbuf, &buffer, &size, "jpeg", &error, "quality",
-                                                      "85", nullptr)
-                          : gdk_pixbuf_save_to_buffer(pixbuf, &buffer, &size, "png", &error, nullptr);
+    gboolean saved =
+        jpeg ? gdk_pixbuf_save_to_buffer(pixbuf, &buffer, &size, "jpeg", &error, "quality", "85",
+                                         nullptr)
+             : gdk_pixbuf_save_to_buffer(pixbuf, &buffer, &size, "png", &error, nullptr);
     g_object_unref(pixbuf);
     ImageBytes image;
     if (saved) {

@@ -48,7 +48,9 @@ int main(int argc, char** argv) {
 
     std::filesystem::path pictures = options->picturesDir;
     if (pictures.empty()) {
-        pictures = EnsureDemoPictures(options->cacheDir.empty() ? DefaultCacheRoot() : std::filesystem::path(options->cacheDir));
+        pictures = EnsureDemoPictures(options->cacheDir.empty()
+                                          ? DefaultCacheRoot()
+                                          : std::filesystem::path(options->cacheDir));
         if (pictures.empty()) {
             std::cerr << "lumora-service: cannot write the demo pictures\n";
             return 1;
@@ -78,13 +80,15 @@ int main(int argc, char** argv) {
         port = -1;
     }
     if (port <= 0) {
-        std::cerr << "lumora-service: cannot listen on " << options->host << ':' << options->port << '\n';
+        std::cerr << "lumora-service: cannot listen on " << options->host << ':' << options->port
+                  << '\n';
         return 1;
     }
 
     std::string adHost = options->host == "0.0.0.0" ? "127.0.0.1" : options->host;
-    std::string ad = options->ad.value_or(std::string(LumoraService::kDefaultAdCaption) + ",http://" + adHost +
-                                          ":" + std::to_string(port) + "/desk/");
+    std::string ad =
+        options->ad.value_or(std::string(LumoraService::kDefaultAdCaption) + ",http://" + adHost +
+                             ":" + std::to_string(port) + "/desk/");
     LumoraService service(PictureLibrary::Load(pictures), log, options->version, ad);
     service.Install(server);
 

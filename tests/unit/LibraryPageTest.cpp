@@ -1,7 +1,6 @@
-#include "service/LibraryPage.h"
-
 #include <gtest/gtest.h>
 
+#include "service/LibraryPage.h"
 #include "support/TempDir.h"
 
 namespace lumora::service {
@@ -25,7 +24,8 @@ TEST(LibraryPageTest, LinksCarryThumbnailUrlAndName) {
 
 TEST(LibraryPageTest, FileNamesAreEncodedInUrls) {
     Picture picture{"my sea>1.jpg", "A"};
-    EXPECT_EQ(LibraryPage::PictureUrl(kOrigin, picture), "http://127.0.0.1:8470/kavri/lm/pics/my%20sea%3E1.jpg");
+    EXPECT_EQ(LibraryPage::PictureUrl(kOrigin, picture),
+              "http://127.0.0.1:8470/kavri/lm/pics/my%20sea%3E1.jpg");
     EXPECT_EQ(LibraryPage::WallpaperLink(kOrigin, picture),
               "app:http://127.0.0.1:8470/kavri/lm/pics/thumb_my%20sea%3E1.jpg>A");
 }
@@ -50,8 +50,10 @@ TEST_F(LibraryPageRenderTest, PagesHoldEightCardsWithBothButtonsAndTheFunctions)
     std::string first = LibraryPage::Render(m_library, kOrigin, 1, 1);
     EXPECT_NE(first.find("function TestFunc()"), std::string::npos);
     EXPECT_NE(first.find("function SCCG()"), std::string::npos);
-    EXPECT_NE(first.find("href=\"app:http://127.0.0.1:8470/kavri/lm/pics/thumb_p7.jpg&gt;p7\""), std::string::npos);
-    EXPECT_NE(first.find("href=\"sclm:http://127.0.0.1:8470/kavri/lm/pics/thumb_p7.jpg&gt;p7\""), std::string::npos);
+    EXPECT_NE(first.find("href=\"app:http://127.0.0.1:8470/kavri/lm/pics/thumb_p7.jpg&gt;p7\""),
+              std::string::npos);
+    EXPECT_NE(first.find("href=\"sclm:http://127.0.0.1:8470/kavri/lm/pics/thumb_p7.jpg&gt;p7\""),
+              std::string::npos);
     EXPECT_EQ(first.find("thumb_p8.jpg"), std::string::npos);
     EXPECT_NE(first.find("index.php?cid=1&amp;page=2"), std::string::npos);
 

@@ -1,6 +1,6 @@
-#include "service/QueryText.h"
-
 #include <gtest/gtest.h>
+
+#include "service/QueryText.h"
 
 namespace lumora::service {
 namespace {
@@ -34,11 +34,11 @@ TEST(QueryTextTest, SearchKeywordDecodesCodePage936) {
         {"q=%B1%DA%D6%BD", "壁纸"},
         {"q=a+b", "a b"},
         {"q=%2D%2E", "-."},
-        {"q=%d0%c7%bf%d5", "星空"},   // lower-case hex digits
-        {"q=100%", "100%"},           // a lone "%" stays
+        {"q=%d0%c7%bf%d5", "星空"},  // lower-case hex digits
+        {"q=100%", "100%"},          // a lone "%" stays
         {"q=%G1", "%G1"},
-        {"q=%B1", "\xEF\xBF\xBD"},    // a cut-off double-byte character
-        {"q=%80", "€"},               // code page 936 maps 0x80 to the euro sign
+        {"q=%B1", "\xEF\xBF\xBD"},  // a cut-off double-byte character
+        {"q=%80", "€"},             // code page 936 maps 0x80 to the euro sign
         {"q=%FF%B1%DA", "\xEF\xBF\xBD壁"},
         {"ie=utf-8&q=%E5%A3%81%E7%BA%B8", "壁纸"},  // the site's own form
         {"ie=UTF-8&q=%E6%98%9F", "星"},

@@ -1,18 +1,19 @@
-#include "service/RequestLog.h"
-
 #include <gtest/gtest.h>
 
+#include "service/RequestLog.h"
 #include "support/TempDir.h"
 
 namespace lumora::service {
 namespace {
 
 TEST(RequestLogTest, LineIsPathAndRawQuery) {
-    EXPECT_EQ(RequestLog::Line("/kavri/lm/lm.php", "op=getversion"), "/kavri/lm/lm.php?op=getversion");
+    EXPECT_EQ(RequestLog::Line("/kavri/lm/lm.php", "op=getversion"),
+              "/kavri/lm/lm.php?op=getversion");
     EXPECT_EQ(RequestLog::Line("/desk/", ""), "/desk/");
-    EXPECT_EQ(RequestLog::Line("/kavri/lm/lm.php",
-                               "op=getad&uid=4711&mac=00-1A-2B-3C-4D-5E%20&stype=runstart&version="),
-              "/kavri/lm/lm.php?op=getad&uid=4711&mac=00-1A-2B-3C-4D-5E%20&stype=runstart&version=");
+    EXPECT_EQ(
+        RequestLog::Line("/kavri/lm/lm.php",
+                         "op=getad&uid=4711&mac=00-1A-2B-3C-4D-5E%20&stype=runstart&version="),
+        "/kavri/lm/lm.php?op=getad&uid=4711&mac=00-1A-2B-3C-4D-5E%20&stype=runstart&version=");
     EXPECT_EQ(RequestLog::Line("/a\nforged", "x=1\r\n"), "/a forged?x=1  ");
 }
 

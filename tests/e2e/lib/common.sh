@@ -6,6 +6,7 @@
 #   e2e_start_trayer    # a notification area (optional)
 #   e2e_start_service   # lumora-service on a free loopback port: SERVICE_URL, SERVICE_LOG
 #   e2e_make_app_dir    # APP_DIR with lumo, LumoUpdate, styles/ and conf.ini for the service
+#   e2e_start_dbus      # a session bus (optional)
 #   e2e_start_lumo      # LUMO_PID
 #   wid=$(e2e_wait_window Lumora)
 #   e2e_screenshot shot.png; e2e_pixel shot.png 10 20   # -> RRGGBB
@@ -167,6 +168,12 @@ e2e_make_app_dir() {
         done
     } >"$APP_DIR/conf.ini"
     export APP_DIR
+}
+
+# Writes the client id the installer would leave (sent as uid in the usage report).
+e2e_write_client_id() {
+    mkdir -p "$XDG_CONFIG_HOME/lumora"
+    printf '%s\n' "$1" >"$XDG_CONFIG_HOME/lumora/id"
 }
 
 # Sets one key of conf.ini in APP_DIR, replacing an earlier value.
