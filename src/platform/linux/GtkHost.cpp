@@ -2,9 +2,49 @@
 
 #include <gtk/gtk.h>
 
+#include "platform/linux/GtkFileDialog.h"
+#include "platform/linux/GtkFolderBrowser.h"
 #include "platform/linux/GtkMessageBox.h"
+#include "platform/linux/GtkNativeEdit.h"
+#include "platform/linux/GtkPopupMenu.h"
+#include "platform/linux/GtkSurface.h"
+#include "platform/linux/GtkTrayIcon.h"
+#include "platform/linux/GtkWebView.h"
 
 namespace lumora {
+
+// Marks the time one of the host's own modal boxes, dialogs or menus runs; events for the
+// framework wait meanwhile and are handed over when the last one ends.
+class GtkHost::ModalScope {
+public:
+    explicit ModalScope(GtkHost& host) : m_host(host) { ++m_host.m_modalDepth; }
+    ~ModalScope() {
+        if (--m_host.m_modalDepth == 0) m_host.Drain();
+    }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+private:
+    GtkHost& m_host;
+};
+
+struct GtkHost::Timer {
+    GtkHost* host;
+    std::function<void()> tick;
+    unsigned source = 0;
+    bool owed = false;  // a tick fell into a modal; one is delivered after it, as WM_TIMER coalesces
+
+    static gboolean Fire(gpointer data) {
+        auto* timer = static_cast<Timer*>(data);
+        if (timer->host->m_modalDepth > 0) {
+            timer->owed = true;
+            return G_SOURCE_CONTINUE;
+        }
+        auto tick = timer->tick;  // the tick may stop its own timer
+        tick();
+        return G_SOURCE_CONTINUE;
+    }
+};
 
 std::unique_ptr<GtkHost> GtkHost::Open() {
     gdk_set_allowed_backends("x11");
@@ -13,41 +53,196 @@ std::unique_ptr<GtkHost> GtkHost::Open() {
 }
 
 GtkHost::GtkHost() = default;
-GtkHost::~GtkHost() = default;
 
-int GtkHost::MessageBox(SurfaceId /*owner*/, const std::string& text, const std::string& caption,
+GtkHost::~GtkHost() {
+    if (m_wakeSource) g_source_remove(m_wakeSource);
+    for (auto& [id, timer] : m_timers) g_source_remove(timer->source);
+    m_trayIcons.clear();
+    m_surfaces.clear();
+}
+
+GtkSurface* GtkHost::Find(SurfaceId surface) const {
+    auto it = m_surfaces.find(surface);
+    return it == m_surfaces.end() ? nullptr : it->second.get();
+}
+
+GtkWindow* GtkHost::OwnerWindow(SurfaceId owner) const {
+    GtkSurface* surface = Find(owner);
+    return surface ? surface->Window() : nullptr;
+}
+
+void GtkHost::Deliver(std::function<void()> event) {
+    if (m_modalDepth > 0) m_held.push_back(std::move(event));
+    else event();
+}
+
+void GtkHost::Drain() {
+    while (m_modalDepth == 0 && !m_held.empty()) {
+        auto event = std::move(m_held.front());
+        m_held.pop_front();
+        event();
+    }
+    for (auto& [id, timer] : m_timers) {
+        if (!timer->owed) continue;
+        timer->owed = false;
+        // Fired from the loop, not from inside the modal call that is just returning.
+        g_idle_add_full(G_PRIORITY_DEFAULT, Timer::Fire, timer.get(), nullptr);
+    }
+    if (m_wakeOwed) {
+        m_wakeOwed = false;
+        Wake();
+    }
+}
+
+int GtkHost::MessageBox(SurfaceId owner, const std::string& text, const std::string& caption,
                         unsigned type) {
-    // Surfaces come in the next step; until then every box is unowned.
-    return GtkMessageBox(text, caption, type).Run(nullptr);
+    ModalScope modal(*this);
+    return GtkMessageBox(text, caption, type).Run(OwnerWindow(owner));
 }
 
-// The rest of the host is being built; these answer "nothing happened" meanwhile.
-SurfaceId GtkHost::CreateSurface(const SurfaceOptions&) { return 0; }
-void GtkHost::DestroySurface(SurfaceId) {}
-void GtkHost::ShowSurface(SurfaceId, bool) {}
-void GtkHost::MoveSurface(SurfaceId, const Rect&) {}
-void GtkHost::SetToolWindow(SurfaceId, bool) {}
-void GtkHost::SetSurfaceShape(SurfaceId, const std::optional<RoundRect>&) {}
-void GtkHost::SetForeground(SurfaceId) {}
-void GtkHost::InvalidateSurface(SurfaceId, const Rect&) {}
-void GtkHost::BeginMoveDrag(SurfaceId, Point) {}
-void GtkHost::SetCursor(SurfaceId, CursorShape) {}
-Point GtkHost::CursorPos() const { return {}; }
-Size GtkHost::ScreenSize() const { return {}; }
-void GtkHost::SetWakeHandler(std::function<void()>) {}
-void GtkHost::Wake() {}
-void GtkHost::RunLoop(const std::function<bool()>&) {}
-Host::TimerId GtkHost::StartTimer(unsigned, std::function<void()>) { return 0; }
-void GtkHost::StopTimer(TimerId) {}
-std::unique_ptr<NativeEdit> GtkHost::CreateEdit(SurfaceId, const EditOptions&) { return nullptr; }
-std::unique_ptr<NativeWebView> GtkHost::CreateWebView(SurfaceId, const WebViewOptions&) {
-    return nullptr;
+SurfaceId GtkHost::CreateSurface(const SurfaceOptions& options) {
+    const SurfaceId id = m_nextSurface++;
+    m_surfaces.emplace(id, std::make_unique<GtkSurface>(*this, options, OwnerWindow(options.owner)));
+    return id;
 }
-std::optional<std::string> GtkHost::OpenFileDialog(SurfaceId, const std::string&) { return {}; }
-std::optional<std::string> GtkHost::BrowseFolder(SurfaceId, const std::string&) { return {}; }
-unsigned GtkHost::PopupMenu(SurfaceId, const std::vector<MenuItem>&, Point) { return 0; }
-bool GtkHost::AddTrayIcon(const TrayIcon&) { return false; }
-bool GtkHost::ModifyTrayIcon(const TrayIcon&) { return false; }
-bool GtkHost::DeleteTrayIcon(unsigned) { return false; }
+
+void GtkHost::DestroySurface(SurfaceId surface) { m_surfaces.erase(surface); }
+
+void GtkHost::ShowSurface(SurfaceId surface, bool visible) {
+    if (GtkSurface* s = Find(surface)) s->Show(visible);
+}
+
+void GtkHost::MoveSurface(SurfaceId surface, const Rect& screen) {
+    if (GtkSurface* s = Find(surface)) s->Move(screen);
+}
+
+void GtkHost::SetToolWindow(SurfaceId surface, bool toolWindow) {
+    if (GtkSurface* s = Find(surface)) s->SetToolWindow(toolWindow);
+}
+
+void GtkHost::SetSurfaceShape(SurfaceId surface, const std::optional<RoundRect>& shape) {
+    if (GtkSurface* s = Find(surface)) s->SetShape(shape);
+}
+
+void GtkHost::SetForeground(SurfaceId surface) {
+    if (GtkSurface* s = Find(surface)) s->Raise();
+}
+
+void GtkHost::InvalidateSurface(SurfaceId surface, const Rect& area) {
+    if (GtkSurface* s = Find(surface)) s->Invalidate(area);
+}
+
+void GtkHost::BeginMoveDrag(SurfaceId surface, Point screen) {
+    if (GtkSurface* s = Find(surface)) s->BeginMoveDrag(screen);
+}
+
+void GtkHost::SetCursor(SurfaceId surface, CursorShape shape) {
+    if (GtkSurface* s = Find(surface)) s->SetCursor(shape);
+}
+
+Point GtkHost::CursorPos() const {
+    GdkSeat* seat = gdk_display_get_default_seat(gdk_display_get_default());
+    Point p;
+    if (seat) gdk_device_get_position(gdk_seat_get_pointer(seat), nullptr, &p.x, &p.y);
+    return p;
+}
+
+Size GtkHost::ScreenSize() const {
+    GdkDisplay* display = gdk_display_get_default();
+    GdkMonitor* monitor = gdk_display_get_primary_monitor(display);
+    if (!monitor) monitor = gdk_display_get_monitor(display, 0);
+    if (!monitor) return {};
+    GdkRectangle area;
+    gdk_monitor_get_geometry(monitor, &area);
+    return {area.width, area.height};
+}
+
+void GtkHost::SetWakeHandler(std::function<void()> wake) { m_wake = std::move(wake); }
+
+void GtkHost::Wake() {
+    if (m_modalDepth > 0) {
+        m_wakeOwed = true;
+        return;
+    }
+    if (m_wakeSource) return;
+    // Default priority: the framework's queue goes before GTK's redraws, which run at a lower
+    // one, so posted work and the invalidation it causes paint in the same frame.
+    m_wakeSource = g_idle_add_full(
+        G_PRIORITY_DEFAULT,
+        [](gpointer data) -> gboolean {
+            static_cast<GtkHost*>(data)->RunWake();
+            return G_SOURCE_REMOVE;
+        },
+        this, nullptr);
+}
+
+void GtkHost::RunWake() {
+    m_wakeSource = 0;
+    if (m_wake) m_wake();
+}
+
+void GtkHost::RunLoop(const std::function<bool()>& running) {
+    while (running()) g_main_context_iteration(nullptr, TRUE);
+}
+
+Host::TimerId GtkHost::StartTimer(unsigned ms, std::function<void()> tick) {
+    const TimerId id = m_nextTimer++;
+    auto timer = std::make_unique<Timer>(Timer{this, std::move(tick)});
+    timer->source = g_timeout_add(std::max(1u, ms), Timer::Fire, timer.get());
+    m_timers.emplace(id, std::move(timer));
+    return id;
+}
+
+void GtkHost::StopTimer(TimerId timer) {
+    auto it = m_timers.find(timer);
+    if (it == m_timers.end()) return;
+    g_source_remove(it->second->source);
+    // An owed tick may sit in an idle call with this timer's address.
+    g_idle_remove_by_data(it->second.get());
+    m_timers.erase(it);
+}
+
+std::unique_ptr<NativeEdit> GtkHost::CreateEdit(SurfaceId surface, const EditOptions& options) {
+    GtkSurface* s = Find(surface);
+    if (!s) return nullptr;
+    return std::make_unique<GtkNativeEdit>(s->Layer(), options);
+}
+
+std::unique_ptr<NativeWebView> GtkHost::CreateWebView(SurfaceId surface,
+                                                      const WebViewOptions& options) {
+    GtkSurface* s = Find(surface);
+    if (!s) return nullptr;
+    return std::make_unique<GtkWebView>(s->Layer(), options);
+}
+
+std::optional<std::string> GtkHost::OpenFileDialog(SurfaceId owner, const std::string& filter) {
+    ModalScope modal(*this);
+    return GtkFileDialog(filter).Run(OwnerWindow(owner));
+}
+
+std::optional<std::string> GtkHost::BrowseFolder(SurfaceId owner, const std::string& title) {
+    ModalScope modal(*this);
+    return GtkFolderBrowser(title).Run(OwnerWindow(owner));
+}
+
+unsigned GtkHost::PopupMenu(SurfaceId, const std::vector<MenuItem>& items, Point screen) {
+    ModalScope modal(*this);
+    return GtkPopupMenu(items).Run(screen);
+}
+
+bool GtkHost::AddTrayIcon(const TrayIcon& icon) {
+    if (m_trayIcons.count(icon.id) != 0 || !GtkTrayIcon::AreaAvailable()) return false;
+    m_trayIcons.emplace(icon.id, std::make_unique<GtkTrayIcon>(*this, icon));
+    return true;
+}
+
+bool GtkHost::ModifyTrayIcon(const TrayIcon& icon) {
+    auto it = m_trayIcons.find(icon.id);
+    if (it == m_trayIcons.end()) return false;
+    it->second->Update(icon);
+    return true;
+}
+
+bool GtkHost::DeleteTrayIcon(unsigned id) { return m_trayIcons.erase(id) != 0; }
 
 }  // namespace lumora

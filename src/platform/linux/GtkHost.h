@@ -1,11 +1,18 @@
 #pragma once
 
+#include <deque>
+#include <map>
 #include <memory>
 #include <string>
 
 #include "platform/Host.h"
 
+typedef struct _GtkWindow GtkWindow;
+
 namespace lumora {
+
+class GtkSurface;
+class GtkTrayIcon;
 
 // The host on the desktop: GTK 3 on its X11 backend, WebKitGTK for the HTML view. This header
 // stays free of GTK so that main() can open the host without seeing the toolkit.
@@ -54,8 +61,31 @@ public:
     bool ModifyTrayIcon(const TrayIcon& icon) override;
     bool DeleteTrayIcon(unsigned id) override;
 
+    // Hands an event to the framework now, or, while one of the host's own modal boxes,
+    // dialogs or menus runs, once it has ended: the framework is not re-entered from inside a
+    // Host call it made.
+    void Deliver(std::function<void()> event);
+
 private:
+    class ModalScope;
+    struct Timer;
+
     GtkHost();
+    GtkSurface* Find(SurfaceId surface) const;
+    GtkWindow* OwnerWindow(SurfaceId owner) const;
+    void Drain();
+    void RunWake();
+
+    std::map<SurfaceId, std::unique_ptr<GtkSurface>> m_surfaces;
+    SurfaceId m_nextSurface = 1;
+    std::map<TimerId, std::unique_ptr<Timer>> m_timers;
+    TimerId m_nextTimer = 1;
+    std::map<unsigned, std::unique_ptr<GtkTrayIcon>> m_trayIcons;
+    std::function<void()> m_wake;
+    unsigned m_wakeSource = 0;  // the pending idle call of the wake handler, 0 for none
+    bool m_wakeOwed = false;    // Wake() came while a modal ran
+    int m_modalDepth = 0;
+    std::deque<std::function<void()>> m_held;  // events held back while a modal ran
 };
 
 }  // namespace lumora

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <webkit2/webkit2.h>
+
+#include "platform/Host.h"
+
+namespace lumora {
+
+// A WebKitGTK view over a window's rectangle. Every navigation, of the page and of its frames,
+// passes the options' hook first; page functions are called only where the page defines them.
+class GtkWebView final : public NativeWebView {
+public:
+    GtkWebView(GtkLayout* layer, const WebViewOptions& options);
+    ~GtkWebView() override;
+    GtkWebView(const GtkWebView&) = delete;
+    GtkWebView& operator=(const GtkWebView&) = delete;
+
+    void SetRect(const Rect& surfaceRect) override;
+    void SetVisible(bool visible) override;
+    void Navigate(const std::string& url) override;
+    void CallFunction(const std::string& name) override;
+    void SetSilent(bool silent) override;
+
+private:
+    static gboolean OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision* decision,
+                                   WebKitPolicyDecisionType type, gpointer self);
+    static gboolean OnScriptDialog(WebKitWebView*, WebKitScriptDialog*, gpointer self);
+    static gboolean OnLoadFailed(WebKitWebView*, WebKitLoadEvent, gchar*, GError* error,
+                                 gpointer self);
+    static void OnLoadChanged(WebKitWebView* view, WebKitLoadEvent event, gpointer self);
+
+    WebViewOptions m_options;
+    GtkLayout* m_layer;
+    GtkWidget* m_view = nullptr;
+    bool m_silent = false;
+};
+
+}  // namespace lumora
