@@ -120,6 +120,10 @@ void GtkHost::SetToolWindow(SurfaceId surface, bool toolWindow) {
     if (GtkSurface* s = Find(surface)) s->SetToolWindow(toolWindow);
 }
 
+void GtkHost::IconifySurface(SurfaceId surface) {
+    if (GtkSurface* s = Find(surface)) s->Iconify();
+}
+
 void GtkHost::SetSurfaceShape(SurfaceId surface, const std::optional<RoundRect>& shape) {
     if (GtkSurface* s = Find(surface)) s->SetShape(shape);
 }
@@ -205,7 +209,7 @@ void GtkHost::StopTimer(TimerId timer) {
 std::unique_ptr<NativeEdit> GtkHost::CreateEdit(SurfaceId surface, const EditOptions& options) {
     GtkSurface* s = Find(surface);
     if (!s) return nullptr;
-    return std::make_unique<GtkNativeEdit>(s->Layer(), options);
+    return std::make_unique<GtkNativeEdit>(s->Layer(), s->Canvas(), options);
 }
 
 std::unique_ptr<NativeWebView> GtkHost::CreateWebView(SurfaceId surface,

@@ -33,6 +33,7 @@ public:
     void ShowSurface(SurfaceId surface, bool visible) override;
     void MoveSurface(SurfaceId surface, const Rect& screen) override;
     void SetToolWindow(SurfaceId surface, bool toolWindow) override;
+    void IconifySurface(SurfaceId surface) override;
     void SetSurfaceShape(SurfaceId surface, const std::optional<RoundRect>& shape) override;
     void SetForeground(SurfaceId surface) override;
     void InvalidateSurface(SurfaceId surface, const Rect& area) override;

@@ -23,8 +23,8 @@ std::string CssFamily(const std::string& family) {
 
 }  // namespace
 
-GtkNativeEdit::GtkNativeEdit(GtkLayout* layer, const EditOptions& options)
-    : m_options(options), m_layer(layer) {
+GtkNativeEdit::GtkNativeEdit(GtkLayout* layer, GtkWidget* canvas, const EditOptions& options)
+    : m_options(options), m_layer(layer), m_canvas(canvas) {
     if (options.multiLine) {
         GtkWidget* view = gtk_text_view_new();
         gtk_text_view_set_wrap_mode(GTK_TEXT_VIEW(view),
@@ -103,6 +103,10 @@ void GtkNativeEdit::SetText(const std::string& text) {
 }
 
 void GtkNativeEdit::Focus() { gtk_widget_grab_focus(m_input); }
+
+void GtkNativeEdit::Blur() {
+    if (gtk_widget_is_focus(m_input)) gtk_widget_grab_focus(m_canvas);
+}
 
 bool GtkNativeEdit::HasFocus() const { return gtk_widget_is_focus(m_input); }
 

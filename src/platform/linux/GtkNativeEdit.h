@@ -11,7 +11,8 @@ namespace lumora {
 // multi-line edit. The look (font, colours, inset) comes from a style sheet of its own.
 class GtkNativeEdit final : public NativeEdit {
 public:
-    GtkNativeEdit(GtkLayout* layer, const EditOptions& options);
+    // `canvas` is the surface's own part, which takes the keyboard back on Blur.
+    GtkNativeEdit(GtkLayout* layer, GtkWidget* canvas, const EditOptions& options);
     ~GtkNativeEdit() override;
     GtkNativeEdit(const GtkNativeEdit&) = delete;
     GtkNativeEdit& operator=(const GtkNativeEdit&) = delete;
@@ -21,6 +22,7 @@ public:
     std::string Text() const override;
     void SetText(const std::string& text) override;
     void Focus() override;
+    void Blur() override;
     bool HasFocus() const override;
     void SetFormattingRect(const Rect& rect) override;
     void SetFont(const FontSpec& font) override;
@@ -36,6 +38,7 @@ private:
 
     EditOptions m_options;
     GtkLayout* m_layer;
+    GtkWidget* m_canvas;
     GtkWidget* m_outer = nullptr;     // what sits in the layer: the entry, or the text view's scroller
     GtkWidget* m_input = nullptr;     // the widget that takes the keyboard
     GtkTextBuffer* m_buffer = nullptr;  // multi-line only

@@ -23,10 +23,13 @@ public:
     GtkWindow* Window() const { return m_window; }
     // Where native children are put, in surface client coordinates.
     GtkLayout* Layer() const { return m_layer; }
+    // The drawing area, which holds the keyboard focus when no native child has it.
+    GtkWidget* Canvas() const { return m_canvas; }
 
     void Show(bool visible);
     void Move(const Rect& screen);
     void SetToolWindow(bool toolWindow);
+    void Iconify() { gtk_window_iconify(m_window); }
     void SetShape(const std::optional<RoundRect>& shape);
     void Raise();
     void Invalidate(const Rect& area);

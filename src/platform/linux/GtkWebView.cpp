@@ -44,14 +44,9 @@ void AllowRootWithoutSandbox() {
 GtkWebView::GtkWebView(GtkLayout* layer, const WebViewOptions& options)
     : m_options(options), m_layer(layer) {
     AllowRootWithoutSandbox();
-    WebKitUserContentManager* content = webkit_user_content_manager_new();
-    WebKitUserStyleSheet* sheet =
-        webkit_user_style_sheet_new(kHideScrollBars, WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES,
-                                    WEBKIT_USER_STYLE_LEVEL_USER, nullptr, nullptr);
-    webkit_user_content_manager_add_style_sheet(content, sheet);
-    webkit_user_style_sheet_unref(sheet);
-    m_view = GTK_WIDGET(g_object_new(WEBKIT_TYPE_WEB_VIEW, "user-content-manager", content, nullptr));
-    g_object_unref(content);
+    m_content = webkit_user_content_manager_new();
+    m_view =
+        GTK_WIDGET(g_object_new(WEBKIT_TYPE_WEB_VIEW, "user-content-manager", m_content, nullptr));
     g_object_ref_sink(m_view);
 
     g_signal_connect(m_view, "decide-policy", G_CALLBACK(OnDecidePolicy), this);
@@ -66,6 +61,7 @@ GtkWebView::~GtkWebView() {
     g_signal_handlers_disconnect_by_data(m_view, this);
     gtk_widget_destroy(m_view);
     g_object_unref(m_view);
+    g_object_unref(m_content);
 }
 
 void GtkWebView::SetRect(const Rect& surfaceRect) {
@@ -91,6 +87,17 @@ void GtkWebView::CallFunction(const std::string& name) {
 }
 
 void GtkWebView::SetSilent(bool silent) { m_silent = silent; }
+
+// A user style sheet applies to every page and frame from the next load on.
+void GtkWebView::SetScrollBarsHidden(bool hidden) {
+    webkit_user_content_manager_remove_all_style_sheets(m_content);
+    if (!hidden) return;
+    WebKitUserStyleSheet* sheet =
+        webkit_user_style_sheet_new(kHideScrollBars, WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES,
+                                    WEBKIT_USER_STYLE_LEVEL_USER, nullptr, nullptr);
+    webkit_user_content_manager_add_style_sheet(m_content, sheet);
+    webkit_user_style_sheet_unref(sheet);
+}
 
 gboolean GtkWebView::OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision* decision,
                                     WebKitPolicyDecisionType type, gpointer data) {

@@ -20,6 +20,7 @@ public:
     void Navigate(const std::string& url) override;
     void CallFunction(const std::string& name) override;
     void SetSilent(bool silent) override;
+    void SetScrollBarsHidden(bool hidden) override;
 
 private:
     static gboolean OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision* decision,
@@ -32,6 +33,7 @@ private:
     WebViewOptions m_options;
     GtkLayout* m_layer;
     GtkWidget* m_view = nullptr;
+    WebKitUserContentManager* m_content = nullptr;
     bool m_silent = false;
 };
 
