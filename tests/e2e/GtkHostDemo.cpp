@@ -1,20 +1,97 @@
 // A small program on the GTK host, driven by the end-to-end scripts under Xvfb. It prints what
 // it receives, one line per event, so the scripts can check that input reached the framework.
+//
+//   gtkhost_demo message-box TEXT CAPTION TYPE   one box, prints "answer N"
+//   gtkhost_demo window URL                      a window drawn by the framework at 100,100
+//                                                (400 x 300, blue) with a red owner-drawn
+//                                                button at 20,20 (100 x 40), an edit box at
+//                                                20,80 (200 x 24) and a web view at 20,120
+//                                                (360 x 160) showing URL
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "platform/linux/GtkHost.h"
+#include "wnd/Button.h"
+#include "wnd/DC.h"
+#include "wnd/DrawItemInfo.h"
+#include "wnd/Edit.h"
+#include "wnd/HtmlView.h"
+#include "wnd/Messages.h"
+#include "wnd/Styles.h"
+#include "wnd/Wnd.h"
 
 using namespace lumora;
 
 namespace {
 
+constexpr int kButtonId = 1;
+constexpr int kEditId = 2;
+constexpr int kViewId = 3;
+constexpr ColorRef kBlue = 0xFF0000;  // red in the lowest byte
+constexpr ColorRef kRed = 0x0000FF;
+
+class RedButton : public Button {
+protected:
+    void DrawItem(DrawItemInfo& info) override { info.dc->FillSolidRect(info.rcItem, kRed); }
+};
+
+// Cancels links with the private prefix "app:", reports them and answers the page.
+class DemoView : public HtmlView {
+protected:
+    void OnGetHostInfo(HostInfo& info) override { info.flags |= DOCHOSTUIFLAG_SCROLL_NO; }
+    void OnBeforeNavigate2(const std::string& url, bool& cancel) override {
+        if (url.rfind("app:", 0) != 0) return;
+        cancel = true;
+        std::printf("cancelled %s\n", url.c_str());
+        CallPageFunction("NoSuchFunction");
+        CallPageFunction("TestFunc");
+    }
+    void OnDocumentComplete(const std::string& url) override {
+        std::printf("loaded %s\n", url.c_str());
+    }
+};
+
+class DemoWindow : public Wnd {
+public:
+    RedButton button;
+    Edit edit;
+    DemoView view;
+
+protected:
+    bool OnEraseBkgnd(DC& dc) override {
+        dc.FillSolidRect(GetClientRect(), kBlue);
+        return true;
+    }
+    bool OnCommand(UINT id, UINT code, Wnd*) override {
+        if (id == kButtonId && code == BN_CLICKED) std::printf("clicked\n");
+        else if (id == kEditId && code == EN_CHANGE)
+            std::printf("text %s\n", edit.GetWindowText().c_str());
+        else return false;
+        return true;
+    }
+};
+
 int RunMessageBox(GtkHost& host, int argc, char** argv) {
     if (argc < 5) return 2;
     const int answer = host.MessageBox(0, argv[2], argv[3], std::strtoul(argv[4], nullptr, 0));
     std::printf("answer %d\n", answer);
+    return 0;
+}
+
+int RunWindow(GtkHost& host, const std::string& url) {
+    DemoWindow window;
+    window.CreateEx(WS_EX_APPWINDOW, "demo", WS_POPUP, Rect::FromXywh(100, 100, 400, 300), nullptr);
+    window.button.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, Rect::FromXywh(20, 20, 100, 40),
+                         &window, kButtonId);
+    window.edit.Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, Rect::FromXywh(20, 80, 200, 24),
+                       &window, kEditId);
+    window.view.Create(WS_CHILD | WS_VISIBLE, Rect::FromXywh(20, 120, 360, 160), &window, kViewId);
+    window.view.SetSilent(true);
+    window.view.Navigate(url);
+    window.ShowWindow(SW_SHOW);
+    std::printf("shown\n");
+    host.RunLoop([&] { return window.IsWindow(); });
     return 0;
 }
 
@@ -27,7 +104,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no display\n");
         return 1;
     }
-    if (argc >= 2 && std::string(argv[1]) == "message-box") return RunMessageBox(*host, argc, argv);
-    std::fprintf(stderr, "usage: %s message-box TEXT CAPTION TYPE\n", argv[0]);
+    SetCurrentHost(host.get());
+    const std::string mode = argc >= 2 ? argv[1] : "";
+    if (mode == "message-box") return RunMessageBox(*host, argc, argv);
+    if (mode == "window" && argc >= 3) return RunWindow(*host, argv[2]);
+    std::fprintf(stderr, "usage: %s message-box TEXT CAPTION TYPE | window URL\n", argv[0]);
     return 2;
 }

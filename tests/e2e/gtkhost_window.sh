@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# A window of the window framework on the GTK host under Xvfb: a click on the owner-drawn button
+# and typing into the edit box reach the framework, a link with the private prefix "app:" in the
+# web view is cancelled and reported, the page function it calls pings the loopback server, and
+# a screenshot shows the drawn pixels where they belong.
+set -euo pipefail
+demo="$LUMO_BINARY_DIR/tests/gtkhost_demo"
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Waits until `file` holds a line matching `pattern`; fails after about 30 seconds.
+wait_for() {
+    local file=$1 pattern=$2
+    for _ in $(seq 300); do
+        grep -q -- "$pattern" "$file" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    echo "no '$pattern' in $file:"; cat "$file"; return 1
+}
+
+# The colour of one screen pixel as #RRGGBB.
+pixel() {
+    convert "$work/shot.png" -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1
+}
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$work/display")"
+
+mkdir "$work/site"
+cat >"$work/site/index.html" <<'HTML'
+<!doctype html><html><head><title>demo</title><script>
+function TestFunc() { fetch('/ping?from=TestFunc'); }
+</script></head><body style="margin:0; height: 2000px">
+<a href="app:http://127.0.0.1/w/thumb_1.jpg%3ESea" style="display:block; height:160px; background:#00ff00"></a>
+</body></html>
+HTML
+(cd "$work/site" && exec python3 -u -m http.server 0 --bind 127.0.0.1) >"$work/server.log" 2>&1 &
+pids+=($!)
+wait_for "$work/server.log" "Serving HTTP"
+port=$(grep -o 'port [0-9]*' "$work/server.log" | head -n1 | cut -d' ' -f2)
+
+"$demo" window "http://127.0.0.1:$port/index.html" >"$work/demo.out" 2>"$work/demo.err" &
+pids+=($!)
+wait_for "$work/demo.out" "^loaded http://127.0.0.1:$port/index.html"
+
+# The window is at 100,100; the button at 20,20 inside it, the edit at 20,80, the view at 20,120.
+xdotool mousemove 150 140 click 1
+wait_for "$work/demo.out" "^clicked$"
+xdotool mousemove 200 190 click 1
+xdotool type "lumora 7"
+wait_for "$work/demo.out" "^text lumora 7$"
+xdotool mousemove 250 300 click 1
+wait_for "$work/demo.out" "^cancelled app:http://127.0.0.1/w/thumb_1.jpg>Sea$"
+wait_for "$work/server.log" "GET /ping?from=TestFunc"
+if grep -q "GET /w/" "$work/server.log"; then echo "the cancelled link was followed"; exit 1; fi
+
+# Move the pointer away so no hover changes the picture, then compare pixels.
+xdotool mousemove 900 700
+import -window root "$work/shot.png"
+fail=0
+#   x   y   expected   what
+while read -r x y expected what; do
+    got=$(pixel "$x" "$y")
+    if [ "$got" != "$expected" ]; then echo "$what at $x,$y: expected $expected, got $got"; fail=1; fi
+done <<'CASES'
+50  50  #000000 outside the window
+105 105 #0000FF window background
+150 140 #FF0000 owner-drawn button
+250 300 #00FF00 the page in the web view
+490 290 #0000FF background right of the view
+CASES
+[ $fail -eq 0 ] || cp "$work/shot.png" "${TMPDIR:-/tmp}/gtkhost_window_failed.png"
+exit $fail
