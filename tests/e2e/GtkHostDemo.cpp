@@ -7,9 +7,14 @@
 //                                                button at 20,20 (100 x 40), an edit box at
 //                                                20,80 (200 x 24) and a web view at 20,120
 //                                                (360 x 160) showing URL
+//   gtkhost_demo tray                            a notification icon; prints "tray 1" when
+//                                                it was added, "left" on a left click, and
+//                                                after a right click the id chosen in the
+//                                                popup menu at the cursor ("chose N")
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "platform/linux/GtkHost.h"
 #include "wnd/Button.h"
@@ -95,6 +100,20 @@ int RunWindow(GtkHost& host, const std::string& url) {
     return 0;
 }
 
+int RunTray(GtkHost& host) {
+    TrayIcon icon;
+    icon.id = 0x466;
+    icon.tip = "demo";
+    icon.leftClick = [] { std::printf("left\n"); };
+    icon.rightClick = [&host] {
+        const std::vector<MenuItem> items{{99997, "first"}, {99998, "second"}, {99999, "third"}};
+        std::printf("chose %u\n", host.PopupMenu(0, items, host.CursorPos()));
+    };
+    std::printf("tray %d\n", host.AddTrayIcon(icon) ? 1 : 0);
+    host.RunLoop([] { return true; });
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -108,6 +127,7 @@ int main(int argc, char** argv) {
     const std::string mode = argc >= 2 ? argv[1] : "";
     if (mode == "message-box") return RunMessageBox(*host, argc, argv);
     if (mode == "window" && argc >= 3) return RunWindow(*host, argv[2]);
+    if (mode == "tray") return RunTray(*host);
     std::fprintf(stderr, "usage: %s message-box TEXT CAPTION TYPE | window URL\n", argv[0]);
     return 2;
 }
