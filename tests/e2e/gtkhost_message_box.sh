@@ -1,20 +1,11 @@
 #!/usr/bin/env bash
 # Message boxes of the GTK host under Xvfb: the caption is the window title, Enter presses the
 # first button (OK, Yes), Escape closes a question box with No.
-set -euo pipefail
+source "$(dirname "$0")/lib/common.sh"
+e2e_init
+e2e_start_xvfb 1024x768x24
 demo="$LUMO_BINARY_DIR/tests/gtkhost_demo"
-work=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
+work=$E2E_TMP
 
 fail=0
 # type  key     expected answer

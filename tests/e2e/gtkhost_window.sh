@@ -3,36 +3,16 @@
 # and typing into the edit box reach the framework, a link with the private prefix "app:" in the
 # web view is cancelled and reported, the page function it calls pings the loopback server, and
 # a screenshot shows the drawn pixels where they belong.
-set -euo pipefail
+source "$(dirname "$0")/lib/common.sh"
+e2e_init
+e2e_start_xvfb 1024x768x24
 demo="$LUMO_BINARY_DIR/tests/gtkhost_demo"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+work=$E2E_TMP
 
-# Waits until `file` holds a line matching `pattern`; fails after about 30 seconds.
+# Waits until `file` holds a line matching `pattern`.
 wait_for() {
-    local file=$1 pattern=$2
-    for _ in $(seq 300); do
-        grep -q -- "$pattern" "$file" 2>/dev/null && return 0
-        sleep 0.1
-    done
-    echo "no '$pattern' in $file:"; cat "$file"; return 1
+    e2e_wait_until 30 grep -q -- "$2" "$1" || e2e_fail "no '$2' in $1: $(cat "$1")"
 }
-
-# The colour of one screen pixel as #RRGGBB.
-pixel() {
-    convert "$work/shot.png" -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1
-}
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
 
 mkdir "$work/site"
 cat >"$work/site/index.html" <<'HTML'
@@ -43,12 +23,12 @@ function TestFunc() { fetch('/ping?from=TestFunc'); }
 </body></html>
 HTML
 (cd "$work/site" && exec python3 -u -m http.server 0 --bind 127.0.0.1) >"$work/server.log" 2>&1 &
-pids+=($!)
+e2e_track $!
 wait_for "$work/server.log" "Serving HTTP"
 port=$(grep -o 'port [0-9]*' "$work/server.log" | head -n1 | cut -d' ' -f2)
 
 "$demo" window "http://127.0.0.1:$port/index.html" >"$work/demo.out" 2>"$work/demo.err" &
-pids+=($!)
+e2e_track $!
 wait_for "$work/demo.out" "^loaded http://127.0.0.1:$port/index.html"
 
 # The window is at 100,100; the button at 20,20 inside it, the edit at 20,80, the view at 20,120.
@@ -60,22 +40,21 @@ wait_for "$work/demo.out" "^text lumora 7$"
 xdotool mousemove 250 300 click 1
 wait_for "$work/demo.out" "^cancelled app:http://127.0.0.1/w/thumb_1.jpg>Sea$"
 wait_for "$work/server.log" "GET /ping?from=TestFunc"
-if grep -q "GET /w/" "$work/server.log"; then echo "the cancelled link was followed"; exit 1; fi
+if grep -q "GET /w/" "$work/server.log"; then e2e_fail "the cancelled link was followed"; fi
 
 # Move the pointer away so no hover changes the picture, then compare pixels.
 xdotool mousemove 900 700
-import -window root "$work/shot.png"
+e2e_screenshot "$work/shot.png"
 fail=0
 #   x   y   expected   what
 while read -r x y expected what; do
-    got=$(pixel "$x" "$y")
+    got=$(e2e_pixel "$work/shot.png" "$x" "$y")
     if [ "$got" != "$expected" ]; then echo "$what at $x,$y: expected $expected, got $got"; fail=1; fi
 done <<'CASES'
-50  50  #000000 outside the window
-105 105 #0000FF window background
-150 140 #FF0000 owner-drawn button
-250 300 #00FF00 the page in the web view
-490 290 #0000FF background right of the view
+50  50  000000 outside the window
+105 105 0000FF window background
+150 140 FF0000 owner-drawn button
+250 300 00FF00 the page in the web view
+490 290 0000FF background right of the view
 CASES
-[ $fail -eq 0 ] || cp "$work/shot.png" "${TMPDIR:-/tmp}/gtkhost_window_failed.png"
 exit $fail
