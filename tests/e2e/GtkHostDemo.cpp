@@ -3,7 +3,7 @@
 //
 //   gtkhost_demo message-box TEXT CAPTION TYPE   one box, prints "answer N"
 //   gtkhost_demo window URL                      a window drawn by the framework at 100,100
-//                                                (400 x 300, blue) with a red owner-drawn
+//                                                (400 x 300, blue, rounded corners) with a red owner-drawn
 //                                                button at 20,20 (100 x 40), an edit box at
 //                                                20,80 (200 x 24) and a web view at 20,120
 //                                                (360 x 160) showing URL
@@ -92,6 +92,8 @@ int RunWindow(GtkHost& host, const std::string& url) {
     window.edit.Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, Rect::FromXywh(20, 80, 200, 24),
                        &window, kEditId);
     window.view.Create(WS_CHILD | WS_VISIBLE, Rect::FromXywh(20, 120, 360, 160), &window, kViewId);
+    // Rounded corners of 40 x 40: the corner pixels are cut away from the window.
+    window.SetWindowRgn(RoundRect{Rect::FromXywh(0, 0, 400, 300), 40, 40});
     window.view.SetSilent(true);
     window.view.Navigate(url);
     window.ShowWindow(SW_SHOW);

@@ -2,7 +2,7 @@
 # A window of the window framework on the GTK host under Xvfb: a click on the owner-drawn button
 # and typing into the edit box reach the framework, a link with the private prefix "app:" in the
 # web view is cancelled and reported, the page function it calls pings the loopback server, and
-# a screenshot shows the drawn pixels where they belong.
+# a screenshot shows the drawn pixels where they belong, the window's rounded shape included.
 source "$(dirname "$0")/lib/common.sh"
 e2e_init
 e2e_start_xvfb 1024x768x24
@@ -52,7 +52,10 @@ while read -r x y expected what; do
     if [ "$got" != "$expected" ]; then echo "$what at $x,$y: expected $expected, got $got"; fail=1; fi
 done <<'CASES'
 50  50  000000 outside the window
-105 105 0000FF window background
+101 101 000000 the cut-away top left corner
+498 398 000000 the cut-away bottom right corner
+120 101 0000FF window background along the top edge
+110 110 0000FF window background inside the corner
 150 140 FF0000 owner-drawn button
 250 300 00FF00 the page in the web view
 490 290 0000FF background right of the view
