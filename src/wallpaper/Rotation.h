@@ -1,0 +1,51 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "app/Config.h"
+
+namespace lumora {
+
+// One row of the interval table: the timer period and the interval button's caption.
+struct RotationInterval {
+    int periodMs;
+    const char* caption;  // nullptr for an index outside the table: the caption stays
+};
+
+// Automatic rotation's state and step, owned by the main window, which drives it from its
+// timer and its rotation button. The flag and the next position are taken from the settings
+// once, kept in memory and written back at every change.
+class Rotation {
+public:
+    using ApplyFunction = std::function<void(const std::string& picturePath)>;
+
+    Rotation(const Config& config, const std::string& collectionDirectory, ApplyFunction apply);
+
+    // The period and caption for an interval index; every minute outside 0 to 6.
+    static RotationInterval IntervalFor(int index);
+
+    // Above 0: each tick rotates.
+    int Flag() const { return m_flag; }
+    int NextPosition() const { return m_nextPosition; }
+    // The interval index read at construction.
+    int IntervalIndex() const { return m_intervalIndex; }
+
+    // A timer tick: rotates while the flag is above 0.
+    void Tick();
+    // Applies the picture at the next position of the folder's own order, then advances the
+    // position (modulo the number of pictures) and writes it to LCLINDEX.
+    void RotateWallpaper();
+    // The flag becomes 0 when it is exactly 1, and 1 otherwise; written to AUTO. Returns it.
+    int Toggle();
+
+private:
+    const Config& m_config;
+    const std::string& m_collectionDirectory;
+    ApplyFunction m_apply;
+    int m_flag;
+    int m_nextPosition;
+    int m_intervalIndex;
+};
+
+}  // namespace lumora
