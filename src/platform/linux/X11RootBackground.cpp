@@ -49,7 +49,13 @@ void PaintPicture(cairo_t* cr, const BgraImage& image, int layout, int width, in
         cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
     }
     cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
-    cairo_paint(cr);
+    if (layout == kLayoutTiled) {
+        cairo_paint(cr);
+    } else {
+        // Padding keeps the scaled edges sharp; the rectangle keeps it off the black bars.
+        cairo_rectangle(cr, 0, 0, image.width, image.height);
+        cairo_fill(cr);
+    }
     cairo_surface_destroy(picture);
 }
 
