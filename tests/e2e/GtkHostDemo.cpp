@@ -7,6 +7,10 @@
 //                                                button at 20,20 (100 x 40), an edit box at
 //                                                20,80 (200 x 24) and a web view at 20,120
 //                                                (360 x 160) showing URL
+//   gtkhost_demo open-file FILTER                the file-open dialog; prints "file PATH" or
+//                                                "cancelled"
+//   gtkhost_demo browse-folder TITLE             the folder browser; prints "folder PATH" or
+//                                                "cancelled"
 //   gtkhost_demo tray                            a notification icon; prints "tray 1" when
 //                                                it was added, "left" on a left click, and
 //                                                after a right click the id chosen in the
@@ -102,6 +106,18 @@ int RunWindow(GtkHost& host, const std::string& url) {
     return 0;
 }
 
+int RunOpenFile(GtkHost& host, const std::string& filter) {
+    if (auto path = host.OpenFileDialog(0, filter)) std::printf("file %s\n", path->c_str());
+    else std::printf("cancelled\n");
+    return 0;
+}
+
+int RunBrowseFolder(GtkHost& host, const std::string& title) {
+    if (auto path = host.BrowseFolder(0, title)) std::printf("folder %s\n", path->c_str());
+    else std::printf("cancelled\n");
+    return 0;
+}
+
 int RunTray(GtkHost& host) {
     TrayIcon icon;
     icon.id = 0x466;
@@ -130,6 +146,8 @@ int main(int argc, char** argv) {
     if (mode == "message-box") return RunMessageBox(*host, argc, argv);
     if (mode == "window" && argc >= 3) return RunWindow(*host, argv[2]);
     if (mode == "tray") return RunTray(*host);
-    std::fprintf(stderr, "usage: %s message-box TEXT CAPTION TYPE | window URL\n", argv[0]);
+    if (mode == "open-file" && argc >= 3) return RunOpenFile(*host, argv[2]);
+    if (mode == "browse-folder" && argc >= 3) return RunBrowseFolder(*host, argv[2]);
+    std::fprintf(stderr, "usage: %s message-box|window|open-file|browse-folder|tray ...\n", argv[0]);
     return 2;
 }

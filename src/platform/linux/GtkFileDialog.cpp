@@ -14,6 +14,11 @@ std::optional<std::string> GtkFileDialog::Run(GtkWindow* owner) {
         g_dgettext("gtk30", "_Cancel"), GTK_RESPONSE_CANCEL, g_dgettext("gtk30", "_Open"),
         GTK_RESPONSE_ACCEPT, nullptr);
     gtk_file_chooser_set_local_only(GTK_FILE_CHOOSER(dialog), TRUE);
+    // It opens in the current directory, as the program's users know it, not in the recent
+    // files.
+    gchar* current = g_get_current_dir();
+    gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(dialog), current);
+    g_free(current);
     for (const FileFilter& entry : ParseFileFilter(m_filter)) {
         GtkFileFilter* filter = gtk_file_filter_new();
         gtk_file_filter_set_name(filter, entry.name.c_str());
