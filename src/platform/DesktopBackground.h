@@ -9,8 +9,8 @@ enum WallpaperLayout : int {
     kLayoutTiled = 0,
     kLayoutCentred = 1,
     kLayoutStretched = 2,
-    kLayoutFitted = 3,   // whole picture, proportions kept
-    kLayoutFilled = 4,   // whole screen, proportions kept, cropped
+    kLayoutFitted = 3,  // whole picture, proportions kept
+    kLayoutFilled = 4,  // whole screen, proportions kept, cropped
 };
 
 // Port to the current user's desktop background.

@@ -10,8 +10,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr RotationInterval kIntervals[] = {
-    {180000, "每三分钟"},  {300000, "每五分钟"},   {600000, "每十分钟"}, {1200000, "每二十分钟"},
-    {1800000, "每三十分钟"}, {3600000, "每小时"}, {86400000, "每天"},
+    {180000, "每三分钟"},    {300000, "每五分钟"}, {600000, "每十分钟"}, {1200000, "每二十分钟"},
+    {1800000, "每三十分钟"}, {3600000, "每小时"},  {86400000, "每天"},
 };
 constexpr RotationInterval kOutsideTable = {60000, nullptr};
 
@@ -49,8 +49,7 @@ void Rotation::RotateWallpaper() {
     // duplicates alike; "temp.bmp" never counts.
     const std::string folder = collection + "/imgs/";
     int count = 0;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end;
-         it.increment(error)) {
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         const std::string name = it->path().filename().string();
         if (!WallpaperFolder::IsWallpaperFile(name)) {
             continue;

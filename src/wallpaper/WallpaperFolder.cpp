@@ -59,8 +59,7 @@ bool SameBytes(const std::string& a, const std::string& b) {
     for (;;) {
         inA.read(bufferA, sizeof bufferA);
         inB.read(bufferB, sizeof bufferB);
-        if (inA.gcount() != inB.gcount() ||
-            !std::equal(bufferA, bufferA + inA.gcount(), bufferB)) {
+        if (inA.gcount() != inB.gcount() || !std::equal(bufferA, bufferA + inA.gcount(), bufferB)) {
             return false;
         }
         if (inA.gcount() == 0 || !inA || !inB) {
@@ -132,8 +131,7 @@ std::optional<std::vector<std::string>> WallpaperFolder::List(std::string_view f
     // The iterator returns the entries in the order readdir gives them, which stays the same
     // while the folder does not change; rotation counts positions in the same order.
     std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end;
-         it.increment(error)) {
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         const std::string name = it->path().filename().string();
         if (!IsWallpaperFile(name)) {
             continue;
@@ -251,8 +249,6 @@ void WallpaperFolder::AddLocalPicture(const std::string& source, const std::stri
     CopyNoOverwrite(source, PicturePath(title, kFavouriteSuffix, extension));
 }
 
-void WallpaperFolder::DeleteWallpaper(const std::string& path) const {
-    unlink(path.c_str());
-}
+void WallpaperFolder::DeleteWallpaper(const std::string& path) const { unlink(path.c_str()); }
 
 }  // namespace lumora

@@ -18,7 +18,7 @@ BgraImage PatternImage(int width, int height, bool withAlpha) {
             std::uint8_t* p = &image.pixels[(static_cast<size_t>(y) * width + x) * 4];
             p[0] = static_cast<std::uint8_t>(x * 255 / std::max(1, width - 1));   // blue
             p[1] = static_cast<std::uint8_t>(y * 255 / std::max(1, height - 1));  // green
-            p[2] = static_cast<std::uint8_t>(((x / 8 + y / 8) % 2) ? 230 : 20);  // red
+            p[2] = static_cast<std::uint8_t>(((x / 8 + y / 8) % 2) ? 230 : 20);   // red
             p[3] = withAlpha ? static_cast<std::uint8_t>(255 - (x + y) % 256) : 255;
         }
     }

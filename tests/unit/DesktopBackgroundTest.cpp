@@ -21,12 +21,18 @@ TEST(DesktopBackgroundTest, DesktopIsChosenByTheSessionsName) {
         Desktop desktop;
     };
     const Case cases[] = {
-        {"GNOME", Desktop::Gnome},          {"ubuntu:GNOME", Desktop::Gnome},
-        {"GNOME-Classic:GNOME", Desktop::Gnome}, {"Budgie:GNOME", Desktop::Gnome},
-        {"X-Cinnamon", Desktop::Cinnamon},  {"MATE", Desktop::Mate},
-        {"XFCE", Desktop::Xfce},            {"KDE", Desktop::Plasma},
-        {"kde", Desktop::Plasma},           {"LXQt", Desktop::X11Root},
-        {"", Desktop::X11Root},             {nullptr, Desktop::X11Root},
+        {"GNOME", Desktop::Gnome},
+        {"ubuntu:GNOME", Desktop::Gnome},
+        {"GNOME-Classic:GNOME", Desktop::Gnome},
+        {"Budgie:GNOME", Desktop::Gnome},
+        {"X-Cinnamon", Desktop::Cinnamon},
+        {"MATE", Desktop::Mate},
+        {"XFCE", Desktop::Xfce},
+        {"KDE", Desktop::Plasma},
+        {"kde", Desktop::Plasma},
+        {"LXQt", Desktop::X11Root},
+        {"", Desktop::X11Root},
+        {nullptr, Desktop::X11Root},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value ? c.value : "(unset)");
@@ -106,8 +112,8 @@ TEST(DesktopBackgroundTest, PlasmaRunsADesktopScriptOverDBus) {
     EXPECT_EQ(argv[4], "--dest=org.kde.plasmashell");
     EXPECT_EQ(argv[5], "/PlasmaShell");
     EXPECT_EQ(argv[6], "org.kde.PlasmaShell.evaluateScript");
-    EXPECT_EQ(argv[7], "string:" + PlasmaBackground::Script(
-                                       "file:///w/my%20%22pics%22/imgs/temp.bmp", 2));
+    EXPECT_EQ(argv[7],
+              "string:" + PlasmaBackground::Script("file:///w/my%20%22pics%22/imgs/temp.bmp", 2));
     EXPECT_NE(argv[7].find("d.writeConfig(\"FillMode\", 0);"), std::string::npos);
     EXPECT_NE(argv[7].find("\"file:///w/my%20%22pics%22/imgs/temp.bmp\""), std::string::npos);
     EXPECT_NE(PlasmaBackground::Script("file:///x", 4).find("\"FillMode\", 2"), std::string::npos);

@@ -1,10 +1,9 @@
-#include "platform/ImageFile.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/ImageFile.h"
 #include "support/PictureFiles.h"
 #include "support/TempDir.h"
 

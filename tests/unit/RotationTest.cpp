@@ -1,10 +1,9 @@
-#include "wallpaper/Rotation.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "support/TempDir.h"
+#include "wallpaper/Rotation.h"
 
 namespace lumora::test {
 namespace {
@@ -107,9 +106,9 @@ TEST(RotationIntervalTest, PeriodsAndCaptions) {
         const char* caption;
     };
     const Case cases[] = {
-        {0, 180000, "每三分钟"},  {1, 300000, "每五分钟"}, {2, 600000, "每十分钟"},
+        {0, 180000, "每三分钟"},    {1, 300000, "每五分钟"},    {2, 600000, "每十分钟"},
         {3, 1200000, "每二十分钟"}, {4, 1800000, "每三十分钟"}, {5, 3600000, "每小时"},
-        {6, 86400000, "每天"},    {7, 60000, nullptr},     {9, 60000, nullptr},
+        {6, 86400000, "每天"},      {7, 60000, nullptr},        {9, 60000, nullptr},
         {-1, 60000, nullptr},
     };
     for (const Case& c : cases) {

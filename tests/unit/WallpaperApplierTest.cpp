@@ -1,5 +1,3 @@
-#include "wallpaper/WallpaperApplier.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,6 +5,7 @@
 #include "platform/headless/RecordingDesktopBackground.h"
 #include "support/PictureFiles.h"
 #include "support/TempDir.h"
+#include "wallpaper/WallpaperApplier.h"
 
 namespace lumora::test {
 namespace {

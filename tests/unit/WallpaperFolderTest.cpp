@@ -1,5 +1,3 @@
-#include "wallpaper/WallpaperFolder.h"
-
 #include <dirent.h>
 #include <gtest/gtest.h>
 
@@ -10,6 +8,7 @@
 
 #include "support/LoopbackServer.h"
 #include "support/TempDir.h"
+#include "wallpaper/WallpaperFolder.h"
 
 namespace lumora::test {
 namespace {
@@ -66,12 +65,12 @@ TEST(WallpaperNameTest, WallpaperFavouriteAndTwinRules) {
         bool favourite;
     };
     const Case cases[] = {
-        {"a.jpg", true, false},      {"a.jpg.txt", true, false},   {"b.jpgx", true, false},
-        {"c.gif.bak", true, false},  {"x.png", true, false},       {"x.bmp", true, false},
-        {".jpg", false, false},      {"c.JPG", false, false},      {"b.PNG", false, false},
-        {"temp.bmp", false, false},  {"mytemp.bmp", false, false}, {"temp.bmp.jpg", false, false},
-        {"readme", false, false},    {"d_LMSC.png", true, true},   {"a_LMSCb.jpg", true, true},
-        {"_LMSC.jpg", true, false},  {"e_lmsc.jpg", true, false},  {"海边.jpg", true, false},
+        {"a.jpg", true, false},        {"a.jpg.txt", true, false},   {"b.jpgx", true, false},
+        {"c.gif.bak", true, false},    {"x.png", true, false},       {"x.bmp", true, false},
+        {".jpg", false, false},        {"c.JPG", false, false},      {"b.PNG", false, false},
+        {"temp.bmp", false, false},    {"mytemp.bmp", false, false}, {"temp.bmp.jpg", false, false},
+        {"readme", false, false},      {"d_LMSC.png", true, true},   {"a_LMSCb.jpg", true, true},
+        {"_LMSC.jpg", true, false},    {"e_lmsc.jpg", true, false},  {"海边.jpg", true, false},
         {"海边_LMSC.gif", true, true},
     };
     for (const Case& c : cases) {
@@ -214,11 +213,11 @@ protected:
         m_server.Reply("/p/missing.jpg", "<html>not here</html>", 404);
         // Announces ten bytes, sends four and closes the connection.
         m_server.On("/p/cut.jpg", [](const httplib::Request&, httplib::Response& response) {
-            response.set_content_provider(
-                10, "image/jpeg", [](size_t, size_t, httplib::DataSink& sink) {
-                    sink.write("half", 4);
-                    return false;
-                });
+            response.set_content_provider(10, "image/jpeg",
+                                          [](size_t, size_t, httplib::DataSink& sink) {
+                                              sink.write("half", 4);
+                                              return false;
+                                          });
         });
         // Sends its body in pieces with pauses between them.
         m_server.On("/p/slow.jpg", [](const httplib::Request&, httplib::Response& response) {
@@ -327,9 +326,15 @@ TEST_F(WallpaperDownloadTest, UnsafeNamesAreRefusedWithoutARequest) {
         std::string extension;
     };
     const Case cases[] = {
-        {"../outside", "jpg"}, {"../../escape", "jpg"}, {"a/b", "jpg"},
-        {"sea", "jpg?x=/../y"}, {"", "jpg"},           {"sea", ""},
-        {".", "jpg"},          {"..", "jpg"},          {std::string("se\0a", 4), "jpg"},
+        {"../outside", "jpg"},
+        {"../../escape", "jpg"},
+        {"a/b", "jpg"},
+        {"sea", "jpg?x=/../y"},
+        {"", "jpg"},
+        {"sea", ""},
+        {".", "jpg"},
+        {"..", "jpg"},
+        {std::string("se\0a", 4), "jpg"},
         {"sea", ".."},
     };
     for (const Case& c : cases) {

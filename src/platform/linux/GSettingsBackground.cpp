@@ -10,12 +10,12 @@
 
 namespace lumora {
 
-const GSettingsKeys GSettingsBackground::kGnome = {
-    "org.gnome.desktop.background", "picture-uri", "picture-uri-dark", true, "picture-options"};
+const GSettingsKeys GSettingsBackground::kGnome = {"org.gnome.desktop.background", "picture-uri",
+                                                   "picture-uri-dark", true, "picture-options"};
 const GSettingsKeys GSettingsBackground::kCinnamon = {
     "org.cinnamon.desktop.background", "picture-uri", nullptr, true, "picture-options"};
-const GSettingsKeys GSettingsBackground::kMate = {
-    "org.mate.background", "picture-filename", nullptr, false, "picture-options"};
+const GSettingsKeys GSettingsBackground::kMate = {"org.mate.background", "picture-filename",
+                                                  nullptr, false, "picture-options"};
 
 namespace {
 
@@ -55,8 +55,8 @@ int GSettingsBackground::SetWallpaper(const std::string& path, int layout) {
     if (!schema) {
         return ENXIO;
     }
-    const bool hasDark = m_keys.darkPictureKey &&
-                         g_settings_schema_has_key(schema, m_keys.darkPictureKey);
+    const bool hasDark =
+        m_keys.darkPictureKey && g_settings_schema_has_key(schema, m_keys.darkPictureKey);
     if (!BackendPersists()) {
         g_settings_schema_unref(schema);
         return ENXIO;

@@ -68,8 +68,7 @@ std::string EncodeBitmap(const BgraImage& image) {
     PutLe32(h + 42, 2835);
     for (int y = 0; y < image.height; ++y) {
         const std::uint8_t* in = image.pixels.data() + static_cast<size_t>(y) * image.width * 4;
-        std::uint8_t* out = h + kHeaders +
-                            static_cast<size_t>(image.height - 1 - y) * rowBytes;
+        std::uint8_t* out = h + kHeaders + static_cast<size_t>(image.height - 1 - y) * rowBytes;
         for (int x = 0; x < image.width; ++x, in += 4, out += 3) {
             out[0] = in[0];
             out[1] = in[1];
@@ -104,7 +103,8 @@ std::optional<BgraImage> LoadImageFile(const std::string& path) {
 }
 
 bool SaveBitmapFile(const BgraImage& image, const std::string& path) {
-    if (image.Empty() || image.pixels.size() != static_cast<size_t>(image.width) * image.height * 4 ||
+    if (image.Empty() ||
+        image.pixels.size() != static_cast<size_t>(image.width) * image.height * 4 ||
         static_cast<std::int64_t>(image.width) * image.height > kMaxDecodePixels) {
         return false;
     }

@@ -43,7 +43,8 @@ void PaintPicture(cairo_t* cr, const BgraImage& image, int layout, int width, in
         cairo_set_source_surface(cr, picture, 0, 0);
         cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_REPEAT);
     } else {
-        cairo_translate(cr, (width - image.width * scaleX) / 2, (height - image.height * scaleY) / 2);
+        cairo_translate(cr, (width - image.width * scaleX) / 2,
+                        (height - image.height * scaleY) / 2);
         cairo_scale(cr, scaleX, scaleY);
         cairo_set_source_surface(cr, picture, 0, 0);
         cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
@@ -99,9 +100,9 @@ int X11RootBackground::SetWallpaper(const std::string& path, int layout) {
     const Window root = RootWindow(display, screen);
     const int width = DisplayWidth(display, screen);
     const int height = DisplayHeight(display, screen);
-    const Pixmap pixmap = XCreatePixmap(display, root, static_cast<unsigned>(width),
-                                        static_cast<unsigned>(height),
-                                        static_cast<unsigned>(DefaultDepth(display, screen)));
+    const Pixmap pixmap =
+        XCreatePixmap(display, root, static_cast<unsigned>(width), static_cast<unsigned>(height),
+                      static_cast<unsigned>(DefaultDepth(display, screen)));
     cairo_surface_t* surface =
         cairo_xlib_surface_create(display, pixmap, DefaultVisual(display, screen), width, height);
     cairo_t* cr = cairo_create(surface);

@@ -46,8 +46,7 @@ int XfceBackground::SetWallpaper(const std::string& path, int layout) {
     const std::string absolute = std::filesystem::absolute(path, error).string();
     bool ok = true;
     for (const std::string& image : ImageProperties(listing.output)) {
-        const std::string style =
-            image.substr(0, image.size() - kImageKey.size()) + "/image-style";
+        const std::string style = image.substr(0, image.size() - kImageKey.size()) + "/image-style";
         ok = Query({"-p", style, "-n", "-t", "int", "-s", kStyles[layout]}).Succeeded() && ok;
         // xfdesktop reloads only on a change of the value, so the same path is preceded by an
         // empty one.
