@@ -3,6 +3,7 @@
 #include "app/ClmApp.h"
 #include "platform/AppDirectory.h"
 #include "platform/linux/GtkHost.h"
+#include "ui/ClmDlg.h"
 
 using namespace lumora;
 
@@ -16,6 +17,10 @@ int main() {
     SetCurrentHost(host.get());
     ClmApp app({*host, SystemHttpClient(), SystemShell(), SystemInstanceLock()},
                ApplicationDirectory());
+    app.runMainWindow = [](ClmApp& application) {
+        ClmDlg dlg(application);
+        dlg.DoModal();
+    };
     app.InitInstance();
     return 0;
 }

@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# The main window of the real program under Xvfb with a notification area and the service on
+# loopback: it appears at 900 x 667 with the skin; the start-up requests are getversion without
+# and getad with the usage report; the hide button puts it into the tray and a click on the
+# icon brings it back; the tray menu's exit sends exit and ends the program; a start from
+# another directory stays hidden until the icon is clicked; a second start is refused.
+source "$(dirname "$0")/lib/common.sh"
+
+e2e_init
+e2e_start_xvfb 1280x1024x24
+e2e_start_dbus
+unset NO_AT_BRIDGE
+e2e_start_trayer
+e2e_start_service
+e2e_make_app_dir
+
+# The program's icon in trayer's panel, as "X Y" of its centre; false while there is none. The
+# icon is the small window named after its tip, "Lumora", embedded in the panel.
+tray_icon_centre() {
+    timeout 5 xwininfo -root -tree | awk '
+        /"Lumora"/ && / [0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+ +\+-?[0-9]+\+-?[0-9]+$/ {
+            split($(NF-1), g, /[x+]/); split($NF, a, /\+/)
+            if (g[1] >= 8 && g[1] <= 48 && g[2] >= 8 && g[2] <= 48 && a[2] >= 0) { print a[2] + int(g[1] / 2), a[3] + int(g[2] / 2); found = 1; exit }
+        }
+        END { exit !found }'
+}
+click_tray_icon() {
+    local xy
+    xy=$(tray_icon_centre) || e2e_fail "no icon in the notification area"
+    # shellcheck disable=SC2086
+    e2e_click $xy "${1:-1}"
+}
+# Chooses the tray menu's last item, "退出", by keyboard once the menu is up.
+tray_exit() {
+    click_tray_icon 3
+    e2e_wait_until 10 sh -c 'xdotool search --onlyvisible --class lumo | while read -r w; do xwininfo -id "$w" | grep -q "Map State: IsViewable" && exit 0; done; exit 1' || true
+    sleep 0.5
+    xdotool key Up Return
+}
+# The main window: the program's visible 900 x 667 window; false while there is none.
+main_window_id() {
+    local w
+    for w in $(xdotool search --onlyvisible --class lumo 2>/dev/null); do
+        xwininfo -id "$w" | grep -q -- '-geometry 900x667' && { echo "$w"; return 0; }
+    done
+    return 1
+}
+main_window_shown() { main_window_id >/dev/null; }
+main_window_gone() { ! main_window_id >/dev/null; }
+tray_icon_gone() { ! tray_icon_centre >/dev/null; }
+lumo_texts() { /usr/bin/python3 "$LUMO_SOURCE_DIR/tests/e2e/dialog_text.py" lumo 2>/dev/null || true; }
+
+# 1. Start from the program's own folder.
+e2e_start_lumo
+e2e_wait_until 30 main_window_shown || e2e_fail "the main window did not appear"
+wid=$(main_window_id)
+read -r x y w h <<<"$(e2e_window_geometry "$wid")"
+e2e_expect_eq "${w}x$h" "900x667" "window size"
+e2e_wait_until 10 e2e_log_has 'op=getad' || e2e_fail "no getad request"
+sleep 1
+e2e_screenshot "$E2E_TMP/main.png"
+for point in "300 630" "450 20" "890 655"; do
+    read -r px py <<<"$point"
+    expected=$(e2e_pixel "$APP_DIR/styles/bg.png" "$px" "$py")
+    e2e_expect_eq "$(e2e_pixel "$E2E_TMP/main.png" $((x + px)) $((y + py)))" "$expected" "background pixel at $px,$py"
+done
+first=$(head -n 1 "$SERVICE_LOG")
+e2e_expect_eq "$first" "/kavri/lm/lm.php?op=getversion" "first request"
+grep -E -q 'op=getad&uid=[^&]*&mac=[^&]*&stype=runstart&version=' "$SERVICE_LOG" ||
+    e2e_fail "getad without the usage report: $(cat "$SERVICE_LOG")"
+
+# 2. A second start tells and ends; the first one goes on.
+"$APP_DIR/lumo" >>"$E2E_TMP/second.out" 2>&1 &
+second=$!
+e2e_track "$second"
+refused_box_shown() { lumo_texts | grep -qxF 'label: Lumora已经运行！'; }
+e2e_wait_until 20 refused_box_shown ||
+    e2e_fail "the second start did not say so: $(lumo_texts)"
+box=$(xdotool search --onlyvisible --name '^Lumora$' | head -n 1)
+xdotool windowfocus --sync "$box" key Return
+e2e_wait_exit "$second" || e2e_fail "the second instance did not end"
+kill -0 "$LUMO_PID" || e2e_fail "the first instance ended with the second"
+
+# 3. Hide into the tray and back.
+e2e_click $((x + 853)) $((y + 14))
+e2e_wait_until 10 main_window_gone ||
+    e2e_fail "the hide button left the window on the screen"
+e2e_wait_until 10 tray_icon_centre || e2e_fail "no icon in the notification area after hiding"
+click_tray_icon
+e2e_wait_until 10 main_window_shown || e2e_fail "a click on the icon did not bring the window back"
+
+# 4. The tray menu's exit tells the service and ends the program.
+tray_exit
+e2e_expect_request 'op=exit&uid=' 10
+e2e_wait_exit "$LUMO_PID" 10 || e2e_fail "the program did not end after exit"
+e2e_wait_until 10 tray_icon_gone || e2e_fail "the icon stayed after exit"
+
+# 5. Started from elsewhere (as at logon): hidden, in the tray, until the icon is clicked.
+e2e_start_lumo "$E2E_TMP"
+e2e_expect_request 'stype=autostart' 20
+e2e_wait_until 10 tray_icon_centre || e2e_fail "no icon after a start from elsewhere"
+sleep 1
+main_window_shown && e2e_fail "a start from elsewhere showed the window"
+click_tray_icon
+e2e_wait_until 10 main_window_shown || e2e_fail "the icon did not bring the hidden window"
+tray_exit
+e2e_wait_exit "$LUMO_PID" 10 || e2e_fail "the program did not end after exit"
+e2e_log "main window checks passed"
