@@ -17,6 +17,7 @@
 #include "skin/MainWindowSkin.h"
 #include "ui/PopupPlacement.h"
 #include "ui/WebTarget.h"
+#include "wallpaper/WallpaperApplier.h"
 #include "wallpaper/WallpaperFolder.h"
 #include "wnd/Edit.h"
 #include "wnd/WindowSystem.h"
@@ -47,6 +48,9 @@ ClmDlg::ClmDlg(ClmApp& app)
       m_app(app),
       m_service(app.Ports().http, Strings()),
       m_tray(*this, app.ApplicationDirectory() + MainWindowSkin::kProgramIconFile),
+      m_config(app.ApplicationDirectory() + "/conf.ini"),
+      m_rotation(m_config, Strings().collectionDirectory,
+                 [](const std::string& picture) { WallpaperApplier().ApplyPicture(picture); }),
       m_search(app.Ports().shell, app.ApplicationDirectory() + "/conf.ini") {
     const std::string& appDir = app.ApplicationDirectory();
     MainWindowSkin::LoadProgramIcon(m_programIcon, appDir + MainWindowSkin::kProgramIconFile);
@@ -55,9 +59,6 @@ ClmDlg::ClmDlg(ClmApp& app)
     Config config(ConfigPath());
     strings.collectionDirectory = config.ReadString(kKeyCollection, appDir);
     EnsureDirectory(strings.collectionDirectory);
-    m_auto = config.ReadInt(kKeyAuto, kDefaultAuto);
-    m_localIndex = config.ReadInt(kKeyLocalIndex, kDefaultLocalIndex);
-    m_autoTime = config.ReadInt(kKeyAutoTime, kDefaultAutoTime);
     m_adTarget = kSiteRoot;
     SetUpClientIdentity(strings, ClientIdFilePath(), SystemNetworkAdapters(), CurrentDirectory(),
                         appDir);
@@ -109,7 +110,7 @@ bool ClmDlg::OnInitDialog() {
     }
     SetUpButtons();
     CreatePages();
-    if (m_auto > 0) ApplyInterval(m_autoTime);
+    if (m_rotation.Flag() > 0) ApplyInterval(m_rotation.IntervalIndex());
     return true;
 }
 
@@ -135,7 +136,7 @@ void ClmDlg::SetUpButtons() {
     m_rotationButton.MoveWindow(Rect::FromXywh(10, 616, 98, 29));
     m_rotationButton.style = BTS_TOGGLE;
     m_rotationButton.drawImages = true;
-    m_rotationButton.selected = m_auto;
+    m_rotationButton.selected = m_rotation.Flag();
     m_rotationButton.SetImages(SkinPath("bf_btn.png"), SkinPath("zt_btn.png"));
     m_intervalButton.MoveWindow(Rect::FromXywh(120, 616, 126, 29));
     m_intervalButton.style = BTS_POPUP;
@@ -168,9 +169,15 @@ void ClmDlg::CreatePages() {
     m_settings.Create(this);
 }
 
-void ClmDlg::ApplyInterval(int /*index*/) {}
+void ClmDlg::ApplyInterval(int index) {
+    RotationInterval interval = Rotation::IntervalFor(index);
+    if (interval.caption != nullptr) m_intervalButton.SetWindowText(interval.caption);
+    SetTimer(kRotationTimer, static_cast<UINT>(interval.periodMs));
+}
 
-void ClmDlg::OnTimer(UINT /*id*/) {}
+void ClmDlg::OnTimer(UINT id) {
+    if (id == kRotationTimer) m_rotation.Tick();
+}
 
 void ClmDlg::HideToTray() { m_tray.Hide(); }
 
@@ -213,6 +220,9 @@ bool ClmDlg::OnCommand(UINT id, UINT code, Wnd* control) {
             if (Edit* box = SearchBox()) m_search.SearchButton(*this, box->GetWindowText());
             return true;
         case kIdRotation:
+            // The toggle changes the flag only; the timer runs on either way.
+            m_rotationButton.selected = m_rotation.Toggle();
+            m_rotationButton.Invalidate(true);
             return true;
         case kIdInterval:
             OpenIntervalPicker();

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/Config.h"
 #include "app/ServiceClient.h"
 #include "skin/BTButton.h"
 #include "skin/BgButton.h"
@@ -15,6 +16,7 @@
 #include "ui/SCDIALOG.h"
 #include "ui/Setting.h"
 #include "ui/TimeDLG.h"
+#include "wallpaper/Rotation.h"
 #include "wnd/Dialog.h"
 
 namespace lumora {
@@ -58,7 +60,7 @@ public:
     void ExitPath();
 
     int StartHidden() const { return m_tray.StartHidden(); }
-    int AutoValue() const { return m_auto; }
+    int AutoValue() const { return m_rotation.Flag(); }
     const std::string& AdLinkTarget() const { return m_adTarget; }
     const std::string& ServiceUrl() const { return m_serviceUrl; }
     BTButton& OnlineTab() { return m_onlineTab; }
@@ -116,9 +118,8 @@ private:
     LMDialog m_onlinePage;
     SCDIALOG m_filterBar;
     BgButton m_searchButton;
-    int m_auto = 0;
-    int m_localIndex = 0;
-    int m_autoTime = 0;
+    Config m_config;
+    Rotation m_rotation;
     BTButton m_rotationButton;
     BTButton m_intervalButton;
     BTButton m_addButton;

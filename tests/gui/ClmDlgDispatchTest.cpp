@@ -204,3 +204,33 @@ TEST_F(ClmDlgTest, ClosingThroughTheSystemEndsWithoutTheExitRequest) {
 
 }  // namespace
 }  // namespace lumora
+
+namespace lumora {
+namespace {
+
+TEST_F(ClmDlgTest, RotationStartsWithItsIntervalOnlyWhenOn) {
+    struct Case {
+        const char* config;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {"AUTO=0\nAUTOTIME=6\n", "每三分钟"},
+        {"AUTO=1\nAUTOTIME=6\n", "每天"},
+        {"AUTO=1\nAUTOTIME=9\n", "每三分钟"},
+    };
+    for (const Case& c : cases) {
+        WriteConfig(c.config);
+        ClmDlg& w = Open();
+        EXPECT_EQ(w.IntervalButton().GetWindowText(), c.caption) << c.config;
+    }
+    // A pick restarts the timer and shows its caption; the toggle only flips the flag.
+    dlg->PostMessage(WM_INTERVAL_PICKED, 5, 0);
+    host.RunUntilIdle();
+    EXPECT_EQ(dlg->IntervalButton().GetWindowText(), "每小时");
+    ClickControl(kIdRotation);
+    EXPECT_EQ(dlg->RotationButton().selected, 0);
+    EXPECT_NE(test::ReadFile(dir / "conf.ini").find("AUTO=0"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lumora
