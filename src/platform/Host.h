@@ -184,6 +184,8 @@ public:
     virtual void ShowSurface(SurfaceId surface, bool visible) = 0;
     virtual void MoveSurface(SurfaceId surface, const Rect& screen) = 0;
     virtual void SetToolWindow(SurfaceId surface, bool toolWindow) = 0;
+    // The title the window manager and the task bar show for the surface.
+    virtual void SetSurfaceTitle(SurfaceId surface, const std::string& title) = 0;
     // Minimises the surface to the task bar; the user brings it back from there. A host without
     // a task bar leaves the surface as it is.
     virtual void IconifySurface(SurfaceId /*surface*/) {}

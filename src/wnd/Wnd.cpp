@@ -140,6 +140,7 @@ void Wnd::ModifyStyleEx(DWORD remove, DWORD add)
 void Wnd::SetWindowText(const std::string& text)
 {
     m_text = text;
+    if (m_surface != 0) WindowSystem::Get().GetHost().SetSurfaceTitle(m_surface, text);
     Invalidate(true);
 }
 

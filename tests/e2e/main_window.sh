@@ -76,7 +76,8 @@ e2e_track "$second"
 refused_box_shown() { lumo_texts | grep -qxF 'label: Lumora已经运行！'; }
 e2e_wait_until 20 refused_box_shown ||
     e2e_fail "the second start did not say so: $(lumo_texts)"
-box=$(xdotool search --onlyvisible --name '^Lumora$' | head -n 1)
+# The box is titled "Lumora" like the main window; it is the other one.
+box=$(xdotool search --onlyvisible --name '^Lumora$' | grep -vx "$(main_window_id)" | head -n 1)
 xdotool windowfocus --sync "$box" key Return
 e2e_wait_exit "$second" || e2e_fail "the second instance did not end"
 kill -0 "$LUMO_PID" || e2e_fail "the first instance ended with the second"

@@ -11,6 +11,7 @@ TEST_F(ClmDlgTest, OpensCentredWithTheAdLinkAndTheOnlinePage) {
     EXPECT_TRUE(surface->visible);
     EXPECT_EQ(surface->screen, Rect::FromXywh(510, 206, 900, 667));
     EXPECT_EQ(w.GetWindowText(), "Lumora");
+    EXPECT_EQ(surface->options.title, "Lumora");  // what the task bar shows
     EXPECT_EQ(w.GetDlgItem(kIdAdLink)->GetWindowText(), "Lumora 2.0");
     EXPECT_EQ(w.AdLinkTarget(), "http://ad.test/page");
     EXPECT_TRUE(host.messageBoxes.empty());

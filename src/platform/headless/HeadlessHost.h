@@ -60,6 +60,9 @@ public:
     void MoveSurface(SurfaceId surface, const Rect& screen) override;
     void SetToolWindow(SurfaceId surface, bool toolWindow) override;
     void IconifySurface(SurfaceId surface) override { iconified.push_back(surface); }
+    void SetSurfaceTitle(SurfaceId surface, const std::string& title) override {
+        if (auto it = m_surfaces.find(surface); it != m_surfaces.end()) it->second.options.title = title;
+    }
     void SetSurfaceShape(SurfaceId surface, const std::optional<RoundRect>& shape) override;
     void SetForeground(SurfaceId surface) override;
     void InvalidateSurface(SurfaceId surface, const Rect& area) override;

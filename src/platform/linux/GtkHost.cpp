@@ -120,6 +120,10 @@ void GtkHost::SetToolWindow(SurfaceId surface, bool toolWindow) {
     if (GtkSurface* s = Find(surface)) s->SetToolWindow(toolWindow);
 }
 
+void GtkHost::SetSurfaceTitle(SurfaceId surface, const std::string& title) {
+    if (GtkSurface* s = Find(surface)) s->SetTitle(title);
+}
+
 void GtkHost::IconifySurface(SurfaceId surface) {
     if (GtkSurface* s = Find(surface)) s->Iconify();
 }

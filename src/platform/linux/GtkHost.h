@@ -34,6 +34,7 @@ public:
     void MoveSurface(SurfaceId surface, const Rect& screen) override;
     void SetToolWindow(SurfaceId surface, bool toolWindow) override;
     void IconifySurface(SurfaceId surface) override;
+    void SetSurfaceTitle(SurfaceId surface, const std::string& title) override;
     void SetSurfaceShape(SurfaceId surface, const std::optional<RoundRect>& shape) override;
     void SetForeground(SurfaceId surface) override;
     void InvalidateSurface(SurfaceId surface, const Rect& area) override;

@@ -30,6 +30,7 @@ public:
     void Move(const Rect& screen);
     void SetToolWindow(bool toolWindow);
     void Iconify() { gtk_window_iconify(m_window); }
+    void SetTitle(const std::string& title) { gtk_window_set_title(m_window, title.c_str()); }
     void SetShape(const std::optional<RoundRect>& shape);
     void Raise();
     void Invalidate(const Rect& area);
