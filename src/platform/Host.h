@@ -80,9 +80,9 @@ public:
 };
 
 struct SurfaceOptions {
-    SurfaceId owner = 0;       // an owned pop-up stays above its owner and has no task-bar entry
-    bool toolWindow = false;   // no task-bar entry (WS_EX_TOOLWINDOW); else an app window
-    Rect screen;               // position and size in screen pixels
+    SurfaceId owner = 0;      // an owned pop-up stays above its owner and has no task-bar entry
+    bool toolWindow = false;  // no task-bar entry (WS_EX_TOOLWINDOW); else an app window
+    Rect screen;              // position and size in screen pixels
     std::string title;
     SurfaceClient* client = nullptr;  // outlives the surface
 };
@@ -162,7 +162,7 @@ struct MenuItem {
 struct TrayIcon {
     unsigned id = 0;
     std::string tip;
-    std::string iconPath;  // a picture file; empty for the program's default icon
+    std::string iconPath;              // a picture file; empty for the program's default icon
     std::function<void()> leftClick;   // after the left button was released on the icon
     std::function<void()> rightClick;  // after the right button was released on the icon
 };
@@ -212,22 +212,32 @@ public:
     virtual void Wake() = 0;
     virtual void RunLoop(const std::function<bool()>& running) = 0;
 
+    // Background work. RunInBackground runs `job` on a worker thread; jobs may run side by side
+    // and must not touch windows. PostCompletion may be called from any thread: `completion`
+    // runs later on the loop, in the order posted, and waits while a modal box, dialog or menu
+    // of the host runs, as the framework's queue does.
+    virtual void RunInBackground(std::function<void()> job) = 0;
+    virtual void PostCompletion(std::function<void()> completion) = 0;
+
     // Repeating timers. The callback runs from the loop every `ms` milliseconds until stopped.
     using TimerId = std::uint64_t;
     virtual TimerId StartTimer(unsigned ms, std::function<void()> tick) = 0;
     virtual void StopTimer(TimerId timer) = 0;
 
     // Native children over a surface.
-    virtual std::unique_ptr<NativeEdit> CreateEdit(SurfaceId surface, const EditOptions& options) = 0;
+    virtual std::unique_ptr<NativeEdit> CreateEdit(SurfaceId surface,
+                                                   const EditOptions& options) = 0;
     virtual std::unique_ptr<NativeWebView> CreateWebView(SurfaceId surface,
                                                          const WebViewOptions& options) = 0;
 
     // Modal dialogs of the system. Empty answers mean cancelled.
     // `filter` has the form "Name (*.a)|*.a;*.b|All Files (*.*)|*.*||".
-    virtual std::optional<std::string> OpenFileDialog(SurfaceId owner, const std::string& filter) = 0;
+    virtual std::optional<std::string> OpenFileDialog(SurfaceId owner,
+                                                      const std::string& filter) = 0;
     virtual std::optional<std::string> BrowseFolder(SurfaceId owner, const std::string& title) = 0;
     // Shows a popup menu with its top left corner at `screen`; answers the chosen id, 0 for none.
-    virtual unsigned PopupMenu(SurfaceId owner, const std::vector<MenuItem>& items, Point screen) = 0;
+    virtual unsigned PopupMenu(SurfaceId owner, const std::vector<MenuItem>& items,
+                               Point screen) = 0;
 
     // Notification-area icon, by TrayIcon::id. Add fails when the id exists already or there is
     // no notification area; Modify and Delete fail when the id does not exist.

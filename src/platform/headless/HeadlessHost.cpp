@@ -13,8 +13,7 @@ namespace {
 // A modal loop that only ever fires timers is a test that forgot to end its dialog.
 constexpr int kMaxIdleTimerFires = 100000;
 
-cairo_surface_t* NewImage(const Rect& r)
-{
+cairo_surface_t* NewImage(const Rect& r) {
     return cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::max(1, r.Width()),
                                       std::max(1, r.Height()));
 }
@@ -23,14 +22,13 @@ cairo_surface_t* NewImage(const Rect& r)
 
 HeadlessHost::HeadlessHost() = default;
 
-HeadlessHost::~HeadlessHost()
-{
+HeadlessHost::~HeadlessHost() {
+    m_workers.reset();
     for (auto& [id, s] : m_surfaces) cairo_surface_destroy(s.image);
 }
 
 int HeadlessHost::MessageBox(SurfaceId owner, const std::string& text, const std::string& caption,
-                             unsigned type)
-{
+                             unsigned type) {
     messageBoxes.push_back({owner, text, caption, type});
     if (messageBoxHandler) return messageBoxHandler(messageBoxes.back());
     if (!m_boxAnswers.empty()) {
@@ -39,14 +37,16 @@ int HeadlessHost::MessageBox(SurfaceId owner, const std::string& text, const std
         return answer;
     }
     switch (type & 0xF) {
-    case MB_OKCANCEL: return IDCANCEL;
-    case MB_YESNO: return IDNO;
-    default: return IDOK;
+        case MB_OKCANCEL:
+            return IDCANCEL;
+        case MB_YESNO:
+            return IDNO;
+        default:
+            return IDOK;
     }
 }
 
-SurfaceId HeadlessHost::CreateSurface(const SurfaceOptions& options)
-{
+SurfaceId HeadlessHost::CreateSurface(const SurfaceOptions& options) {
     const SurfaceId id = m_nextSurface++;
     Surface s;
     s.options = options;
@@ -57,8 +57,7 @@ SurfaceId HeadlessHost::CreateSurface(const SurfaceOptions& options)
     return id;
 }
 
-void HeadlessHost::DestroySurface(SurfaceId surface)
-{
+void HeadlessHost::DestroySurface(SurfaceId surface) {
     auto it = m_surfaces.find(surface);
     if (it == m_surfaces.end()) return;
     cairo_surface_destroy(it->second.image);
@@ -69,8 +68,7 @@ void HeadlessHost::DestroySurface(SurfaceId surface)
     if (foreground == surface) foreground = 0;
 }
 
-void HeadlessHost::ShowSurface(SurfaceId surface, bool visible)
-{
+void HeadlessHost::ShowSurface(SurfaceId surface, bool visible) {
     Surface* s = Get(surface);
     if (s == nullptr || s->visible == visible) return;
     s->visible = visible;
@@ -88,11 +86,11 @@ void HeadlessHost::ShowSurface(SurfaceId surface, bool visible)
     }
 }
 
-void HeadlessHost::MoveSurface(SurfaceId surface, const Rect& screen)
-{
+void HeadlessHost::MoveSurface(SurfaceId surface, const Rect& screen) {
     Surface* s = Get(surface);
     if (s == nullptr) return;
-    const bool resized = screen.Width() != s->screen.Width() || screen.Height() != s->screen.Height();
+    const bool resized =
+        screen.Width() != s->screen.Width() || screen.Height() != s->screen.Height();
     s->screen = screen;
     if (resized) {
         cairo_surface_destroy(s->image);
@@ -101,43 +99,36 @@ void HeadlessHost::MoveSurface(SurfaceId surface, const Rect& screen)
     }
 }
 
-void HeadlessHost::SetToolWindow(SurfaceId surface, bool toolWindow)
-{
+void HeadlessHost::SetToolWindow(SurfaceId surface, bool toolWindow) {
     if (Surface* s = Get(surface)) s->toolWindow = toolWindow;
 }
 
-void HeadlessHost::SetSurfaceShape(SurfaceId surface, const std::optional<RoundRect>& shape)
-{
+void HeadlessHost::SetSurfaceShape(SurfaceId surface, const std::optional<RoundRect>& shape) {
     if (Surface* s = Get(surface)) s->shape = shape;
 }
 
-void HeadlessHost::SetForeground(SurfaceId surface)
-{
+void HeadlessHost::SetForeground(SurfaceId surface) {
     if (Get(surface) == nullptr) return;
     foreground = surface;
     if (Get(surface)->visible) Raise(surface);
 }
 
-void HeadlessHost::InvalidateSurface(SurfaceId surface, const Rect& area)
-{
+void HeadlessHost::InvalidateSurface(SurfaceId surface, const Rect& area) {
     Surface* s = Get(surface);
     if (s == nullptr) return;
     const Rect clipped = area.Intersect(Rect{0, 0, s->screen.Width(), s->screen.Height()});
     s->dirty = s->dirty.Union(clipped);
 }
 
-void HeadlessHost::BeginMoveDrag(SurfaceId surface, Point screen)
-{
+void HeadlessHost::BeginMoveDrag(SurfaceId surface, Point screen) {
     moveDrags.emplace_back(surface, screen);
 }
 
-void HeadlessHost::SetCursor(SurfaceId surface, CursorShape shape)
-{
+void HeadlessHost::SetCursor(SurfaceId surface, CursorShape shape) {
     if (Surface* s = Get(surface)) s->cursor = shape;
 }
 
-void HeadlessHost::RunLoop(const std::function<bool()>& running)
-{
+void HeadlessHost::RunLoop(const std::function<bool()>& running) {
     int idleTimerFires = 0;
     while (running()) {
         RunUntilIdle();
@@ -154,29 +145,83 @@ void HeadlessHost::RunLoop(const std::function<bool()>& running)
     }
 }
 
-Host::TimerId HeadlessHost::StartTimer(unsigned ms, std::function<void()> tick)
-{
+Host::TimerId HeadlessHost::StartTimer(unsigned ms, std::function<void()> tick) {
     const TimerId id = m_nextTimer++;
     const unsigned period = std::max(1u, ms);
     m_timers.emplace(id, Timer{period, m_now + period, std::move(tick)});
     return id;
 }
 
+void HeadlessHost::RunInBackground(std::function<void()> job) {
+    if (m_workers)
+        m_workers->Submit(std::move(job));
+    else
+        m_jobs.push_back(std::move(job));
+}
+
+void HeadlessHost::PostCompletion(std::function<void()> completion) {
+    std::lock_guard lock(m_completionMutex);
+    m_completions.push_back(std::move(completion));
+}
+
+void HeadlessHost::UseWorkerThreads(unsigned threads) {
+    m_workers = std::make_unique<WorkerPool>(threads);
+    while (!m_jobs.empty()) {
+        m_workers->Submit(std::move(m_jobs.front()));
+        m_jobs.pop_front();
+    }
+}
+
+bool HeadlessHost::RunOneBackgroundJob() {
+    if (m_jobs.empty()) return false;
+    auto job = std::move(m_jobs.front());
+    m_jobs.pop_front();
+    job();
+    return true;
+}
+
+void HeadlessHost::FinishBackgroundWork() {
+    for (;;) {
+        if (m_workers) m_workers->WaitIdle();
+        while (RunOneBackgroundJob()) {
+        }
+        RunUntilIdle();
+        bool done = m_jobs.empty();
+        if (m_workers) {
+            m_workers->WaitIdle();
+            std::lock_guard lock(m_completionMutex);
+            done = done && m_completions.empty();
+        }
+        if (done) return;
+    }
+}
+
+bool HeadlessHost::RunOneCompletion() {
+    std::function<void()> completion;
+    {
+        std::lock_guard lock(m_completionMutex);
+        if (m_completions.empty()) return false;
+        completion = std::move(m_completions.front());
+        m_completions.pop_front();
+    }
+    completion();
+    return true;
+}
+
 void HeadlessHost::StopTimer(TimerId timer) { m_timers.erase(timer); }
 
-std::unique_ptr<NativeEdit> HeadlessHost::CreateEdit(SurfaceId surface, const EditOptions& options)
-{
+std::unique_ptr<NativeEdit> HeadlessHost::CreateEdit(SurfaceId surface,
+                                                     const EditOptions& options) {
     return std::make_unique<HeadlessEdit>(*this, surface, options);
 }
 
 std::unique_ptr<NativeWebView> HeadlessHost::CreateWebView(SurfaceId surface,
-                                                           const WebViewOptions& options)
-{
+                                                           const WebViewOptions& options) {
     return std::make_unique<HeadlessWebView>(*this, surface, options);
 }
 
-std::optional<std::string> HeadlessHost::OpenFileDialog(SurfaceId owner, const std::string& filter)
-{
+std::optional<std::string> HeadlessHost::OpenFileDialog(SurfaceId owner,
+                                                        const std::string& filter) {
     fileDialogs.push_back({owner, filter});
     if (m_fileAnswers.empty()) return std::nullopt;
     auto answer = m_fileAnswers.front();
@@ -184,8 +229,7 @@ std::optional<std::string> HeadlessHost::OpenFileDialog(SurfaceId owner, const s
     return answer;
 }
 
-std::optional<std::string> HeadlessHost::BrowseFolder(SurfaceId owner, const std::string& title)
-{
+std::optional<std::string> HeadlessHost::BrowseFolder(SurfaceId owner, const std::string& title) {
     folderDialogs.push_back({owner, title});
     if (m_folderAnswers.empty()) return std::nullopt;
     auto answer = m_folderAnswers.front();
@@ -193,8 +237,8 @@ std::optional<std::string> HeadlessHost::BrowseFolder(SurfaceId owner, const std
     return answer;
 }
 
-unsigned HeadlessHost::PopupMenu(SurfaceId owner, const std::vector<MenuItem>& items, Point screen)
-{
+unsigned HeadlessHost::PopupMenu(SurfaceId owner, const std::vector<MenuItem>& items,
+                                 Point screen) {
     menus.push_back({owner, items, screen});
     if (m_menuAnswers.empty()) return 0;
     const unsigned answer = m_menuAnswers.front();
@@ -202,16 +246,14 @@ unsigned HeadlessHost::PopupMenu(SurfaceId owner, const std::vector<MenuItem>& i
     return answer;
 }
 
-bool HeadlessHost::AddTrayIcon(const TrayIcon& icon)
-{
+bool HeadlessHost::AddTrayIcon(const TrayIcon& icon) {
     if (!trayAvailable || trayIcons.count(icon.id) != 0) return false;
     trayIcons.emplace(icon.id, icon);
     ++trayAdds;
     return true;
 }
 
-bool HeadlessHost::ModifyTrayIcon(const TrayIcon& icon)
-{
+bool HeadlessHost::ModifyTrayIcon(const TrayIcon& icon) {
     auto it = trayIcons.find(icon.id);
     if (it == trayIcons.end()) return false;
     it->second = icon;
@@ -220,14 +262,14 @@ bool HeadlessHost::ModifyTrayIcon(const TrayIcon& icon)
 
 bool HeadlessHost::DeleteTrayIcon(unsigned id) { return trayIcons.erase(id) != 0; }
 
-void HeadlessHost::RunUntilIdle()
-{
+void HeadlessHost::RunUntilIdle() {
     for (;;) {
         if (m_wakePending) {
             m_wakePending = false;
             if (m_wake) m_wake();
             continue;
         }
+        if (RunOneCompletion()) continue;
         if (!m_deferred.empty()) {
             auto work = std::move(m_deferred.front().work);
             m_deferred.pop_front();
@@ -239,8 +281,7 @@ void HeadlessHost::RunUntilIdle()
     }
 }
 
-bool HeadlessHost::PaintOne()
-{
+bool HeadlessHost::PaintOne() {
     for (auto& [id, s] : m_surfaces) {
         if (!s.visible || s.dirty.IsEmpty()) continue;
         const Rect area = s.dirty;
@@ -256,11 +297,11 @@ bool HeadlessHost::PaintOne()
     return false;
 }
 
-bool HeadlessHost::FireNextTimer(unsigned long long limit)
-{
+bool HeadlessHost::FireNextTimer(unsigned long long limit) {
     auto next = m_timers.end();
     for (auto it = m_timers.begin(); it != m_timers.end(); ++it) {
-        if (it->second.due <= limit && (next == m_timers.end() || it->second.due < next->second.due))
+        if (it->second.due <= limit &&
+            (next == m_timers.end() || it->second.due < next->second.due))
             next = it;
     }
     if (next == m_timers.end()) return false;
@@ -272,8 +313,7 @@ bool HeadlessHost::FireNextTimer(unsigned long long limit)
     return true;
 }
 
-void HeadlessHost::Advance(unsigned ms)
-{
+void HeadlessHost::Advance(unsigned ms) {
     const unsigned long long limit = m_now + ms;
     RunUntilIdle();
     while (FireNextTimer(limit)) {
@@ -281,27 +321,23 @@ void HeadlessHost::Advance(unsigned ms)
     m_now = limit;
 }
 
-HeadlessHost::Surface* HeadlessHost::Get(SurfaceId surface)
-{
+HeadlessHost::Surface* HeadlessHost::Get(SurfaceId surface) {
     auto it = m_surfaces.find(surface);
     return it == m_surfaces.end() ? nullptr : &it->second;
 }
 
-const HeadlessHost::Surface* HeadlessHost::Find(SurfaceId surface) const
-{
+const HeadlessHost::Surface* HeadlessHost::Find(SurfaceId surface) const {
     auto it = m_surfaces.find(surface);
     return it == m_surfaces.end() ? nullptr : &it->second;
 }
 
-std::vector<SurfaceId> HeadlessHost::Surfaces() const
-{
+std::vector<SurfaceId> HeadlessHost::Surfaces() const {
     std::vector<SurfaceId> ids;
     for (const auto& [id, s] : m_surfaces) ids.push_back(id);
     return ids;
 }
 
-void HeadlessHost::Raise(SurfaceId surface)
-{
+void HeadlessHost::Raise(SurfaceId surface) {
     std::erase(m_zOrder, surface);
     m_zOrder.push_back(surface);
     // Owned pop-ups stay above their owner.
@@ -314,8 +350,7 @@ void HeadlessHost::Raise(SurfaceId surface)
     }
 }
 
-SurfaceId HeadlessHost::SurfaceAt(Point screen) const
-{
+SurfaceId HeadlessHost::SurfaceAt(Point screen) const {
     for (auto it = m_zOrder.rbegin(); it != m_zOrder.rend(); ++it) {
         const Surface* s = Find(*it);
         if (s == nullptr || !s->visible || !s->screen.Contains(screen)) continue;
@@ -326,8 +361,7 @@ SurfaceId HeadlessHost::SurfaceAt(Point screen) const
     return 0;
 }
 
-std::uint32_t HeadlessHost::Pixel(SurfaceId surface, Point client) const
-{
+std::uint32_t HeadlessHost::Pixel(SurfaceId surface, Point client) const {
     const Surface* s = Find(surface);
     if (s == nullptr) return 0;
     const int w = cairo_image_surface_get_width(s->image);
@@ -338,14 +372,12 @@ std::uint32_t HeadlessHost::Pixel(SurfaceId surface, Point client) const
     return *reinterpret_cast<const std::uint32_t*>(data + client.y * stride + client.x * 4);
 }
 
-void HeadlessHost::RemoveEdit(HeadlessEdit* edit)
-{
+void HeadlessHost::RemoveEdit(HeadlessEdit* edit) {
     std::erase(m_edits, edit);
     if (m_focusedEdit == edit) m_focusedEdit = nullptr;
 }
 
-void HeadlessHost::FocusEdit(HeadlessEdit* edit)
-{
+void HeadlessHost::FocusEdit(HeadlessEdit* edit) {
     if (m_focusedEdit == edit) return;
     HeadlessEdit* old = m_focusedEdit;
     m_focusedEdit = edit;
@@ -353,14 +385,12 @@ void HeadlessHost::FocusEdit(HeadlessEdit* edit)
     if (edit != nullptr) edit->FocusChanged(true);
 }
 
-void HeadlessHost::RemoveWebView(HeadlessWebView* view)
-{
+void HeadlessHost::RemoveWebView(HeadlessWebView* view) {
     std::erase(m_webViews, view);
     std::erase_if(m_deferred, [view](const Deferred& d) { return d.owner == view; });
 }
 
-void HeadlessHost::Defer(std::function<void()> work, const void* owner)
-{
+void HeadlessHost::Defer(std::function<void()> work, const void* owner) {
     m_deferred.push_back({std::move(work), owner});
 }
 

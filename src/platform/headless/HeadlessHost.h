@@ -5,11 +5,14 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/Host.h"
+#include "platform/WorkerPool.h"
 
 namespace lumora {
 
@@ -61,7 +64,8 @@ public:
     void SetToolWindow(SurfaceId surface, bool toolWindow) override;
     void IconifySurface(SurfaceId surface) override { iconified.push_back(surface); }
     void SetSurfaceTitle(SurfaceId surface, const std::string& title) override {
-        if (auto it = m_surfaces.find(surface); it != m_surfaces.end()) it->second.options.title = title;
+        if (auto it = m_surfaces.find(surface); it != m_surfaces.end())
+            it->second.options.title = title;
     }
     void SetSurfaceShape(SurfaceId surface, const std::optional<RoundRect>& shape) override;
     void SetForeground(SurfaceId surface) override;
@@ -73,6 +77,8 @@ public:
     void SetWakeHandler(std::function<void()> wake) override { m_wake = std::move(wake); }
     void Wake() override { m_wakePending = true; }
     void RunLoop(const std::function<bool()>& running) override;
+    void RunInBackground(std::function<void()> job) override;
+    void PostCompletion(std::function<void()> completion) override;
     TimerId StartTimer(unsigned ms, std::function<void()> tick) override;
     void StopTimer(TimerId timer) override;
     std::unique_ptr<NativeEdit> CreateEdit(SurfaceId surface, const EditOptions& options) override;
@@ -90,8 +96,12 @@ public:
     // cancelled. A handler, when set, answers instead and may look at the program meanwhile.
     void ScriptMessageBox(int answer) { m_boxAnswers.push_back(answer); }
     std::function<int(const MessageBoxCall&)> messageBoxHandler;
-    void ScriptOpenFile(std::optional<std::string> path) { m_fileAnswers.push_back(std::move(path)); }
-    void ScriptFolder(std::optional<std::string> path) { m_folderAnswers.push_back(std::move(path)); }
+    void ScriptOpenFile(std::optional<std::string> path) {
+        m_fileAnswers.push_back(std::move(path));
+    }
+    void ScriptFolder(std::optional<std::string> path) {
+        m_folderAnswers.push_back(std::move(path));
+    }
     void ScriptMenu(unsigned id) { m_menuAnswers.push_back(id); }
 
     std::vector<MessageBoxCall> messageBoxes;
@@ -99,7 +109,7 @@ public:
     std::vector<FileDialogCall> folderDialogs;
     std::vector<MenuCall> menus;
     std::map<unsigned, TrayIcon> trayIcons;
-    int trayAdds = 0;          // successful adds
+    int trayAdds = 0;           // successful adds
     bool trayAvailable = true;  // false: there is no notification area, adds fail
     std::vector<std::pair<SurfaceId, Point>> moveDrags;
     std::vector<SurfaceId> iconified;  // surfaces the program minimised, in order
@@ -111,7 +121,17 @@ public:
     // clock to the next timer; with no timer either it throws, since it would block forever.
     void Then(std::function<void()> step) { m_steps.push_back(std::move(step)); }
 
-    // Drains wake-ups, deferred work and pending paints.
+    // Background jobs wait until the test runs them, on the test's own thread, so that a test
+    // sees the program while a job is still pending. UseWorkerThreads(n) runs them on n real
+    // threads instead (benchmarks). Completions run when the loop drains, as on a real host.
+    void UseWorkerThreads(unsigned threads);
+    // Runs the oldest pending job; its completion is posted, not run. False when none waits.
+    bool RunOneBackgroundJob();
+    // Runs jobs and completions, and whatever they start, until none is left, then until idle.
+    void FinishBackgroundWork();
+    std::size_t PendingBackgroundJobs() const { return m_jobs.size(); }
+
+    // Drains wake-ups, completions, deferred work and pending paints.
     void RunUntilIdle();
     // The virtual clock: fires due timers in time order, running until idle after each.
     void Advance(unsigned ms);
@@ -165,6 +185,7 @@ private:
     void Raise(SurfaceId surface);
     void DeliverMouse(Point screen, MouseInput input);
     bool PaintOne();
+    bool RunOneCompletion();
     bool FireNextTimer(unsigned long long limit);
 
     std::map<SurfaceId, Surface> m_surfaces;
@@ -187,6 +208,10 @@ private:
     std::vector<HeadlessEdit*> m_edits;
     std::vector<HeadlessWebView*> m_webViews;
     HeadlessEdit* m_focusedEdit = nullptr;
+    std::deque<std::function<void()>> m_jobs;
+    std::mutex m_completionMutex;
+    std::deque<std::function<void()>> m_completions;
+    std::unique_ptr<WorkerPool> m_workers;
 };
 
 }  // namespace lumora

@@ -32,7 +32,8 @@ struct GtkHost::Timer {
     GtkHost* host;
     std::function<void()> tick;
     unsigned source = 0;
-    bool owed = false;  // a tick fell into a modal; one is delivered after it, as WM_TIMER coalesces
+    bool owed =
+        false;  // a tick fell into a modal; one is delivered after it, as WM_TIMER coalesces
 
     static gboolean Fire(gpointer data) {
         auto* timer = static_cast<Timer*>(data);
@@ -52,9 +53,12 @@ std::unique_ptr<GtkHost> GtkHost::Open() {
     return std::unique_ptr<GtkHost>(new GtkHost());
 }
 
-GtkHost::GtkHost() = default;
+GtkHost::GtkHost() : m_workers(std::make_unique<WorkerPool>()) {}
 
 GtkHost::~GtkHost() {
+    // No worker may post a completion to a host that is gone.
+    m_workers.reset();
+    if (m_completionSource) g_source_remove(m_completionSource);
     if (m_wakeSource) g_source_remove(m_wakeSource);
     for (auto& [id, timer] : m_timers) g_source_remove(timer->source);
     m_trayIcons.clear();
@@ -72,8 +76,10 @@ GtkWindow* GtkHost::OwnerWindow(SurfaceId owner) const {
 }
 
 void GtkHost::Deliver(std::function<void()> event) {
-    if (m_modalDepth > 0) m_held.push_back(std::move(event));
-    else event();
+    if (m_modalDepth > 0)
+        m_held.push_back(std::move(event));
+    else
+        event();
 }
 
 void GtkHost::Drain() {
@@ -102,7 +108,8 @@ int GtkHost::MessageBox(SurfaceId owner, const std::string& text, const std::str
 
 SurfaceId GtkHost::CreateSurface(const SurfaceOptions& options) {
     const SurfaceId id = m_nextSurface++;
-    m_surfaces.emplace(id, std::make_unique<GtkSurface>(*this, options, OwnerWindow(options.owner)));
+    m_surfaces.emplace(id,
+                       std::make_unique<GtkSurface>(*this, options, OwnerWindow(options.owner)));
     return id;
 }
 
@@ -187,6 +194,32 @@ void GtkHost::Wake() {
 void GtkHost::RunWake() {
     m_wakeSource = 0;
     if (m_wake) m_wake();
+}
+
+void GtkHost::RunInBackground(std::function<void()> job) { m_workers->Submit(std::move(job)); }
+
+void GtkHost::PostCompletion(std::function<void()> completion) {
+    std::lock_guard lock(m_completionMutex);
+    m_completions.push_back(std::move(completion));
+    if (m_completionSource) return;
+    // g_idle_add is safe from any thread and wakes the loop.
+    m_completionSource = g_idle_add_full(
+        G_PRIORITY_DEFAULT,
+        [](gpointer data) -> gboolean {
+            static_cast<GtkHost*>(data)->RunCompletions();
+            return G_SOURCE_REMOVE;
+        },
+        this, nullptr);
+}
+
+void GtkHost::RunCompletions() {
+    std::deque<std::function<void()>> completions;
+    {
+        std::lock_guard lock(m_completionMutex);
+        m_completionSource = 0;
+        completions.swap(m_completions);
+    }
+    for (auto& completion : completions) Deliver(std::move(completion));
 }
 
 void GtkHost::RunLoop(const std::function<bool()>& running) {

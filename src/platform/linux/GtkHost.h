@@ -3,9 +3,11 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "platform/Host.h"
+#include "platform/WorkerPool.h"
 
 typedef struct _GtkWindow GtkWindow;
 
@@ -48,6 +50,9 @@ public:
     void Wake() override;
     void RunLoop(const std::function<bool()>& running) override;
 
+    void RunInBackground(std::function<void()> job) override;
+    void PostCompletion(std::function<void()> completion) override;
+
     TimerId StartTimer(unsigned ms, std::function<void()> tick) override;
     void StopTimer(TimerId timer) override;
 
@@ -77,6 +82,7 @@ private:
     GtkWindow* OwnerWindow(SurfaceId owner) const;
     void Drain();
     void RunWake();
+    void RunCompletions();
 
     std::map<SurfaceId, std::unique_ptr<GtkSurface>> m_surfaces;
     SurfaceId m_nextSurface = 1;
@@ -88,6 +94,11 @@ private:
     bool m_wakeOwed = false;    // Wake() came while a modal ran
     int m_modalDepth = 0;
     std::deque<std::function<void()>> m_held;  // events held back while a modal ran
+    // Completions handed in by worker threads, taken over by the loop in one idle call.
+    std::mutex m_completionMutex;
+    std::deque<std::function<void()>> m_completions;
+    unsigned m_completionSource = 0;
+    std::unique_ptr<WorkerPool> m_workers;
 };
 
 }  // namespace lumora
