@@ -15,8 +15,9 @@ int main() {
         return 1;
     }
     SetCurrentHost(host.get());
-    ClmApp app({*host, SystemHttpClient(), SystemShell(), SystemInstanceLock()},
-               ApplicationDirectory());
+    ClmApp app(
+        {*host, SystemHttpClient(), SystemShell(), SystemInstanceLock(), SystemDesktopBackground()},
+        ApplicationDirectory());
     app.runMainWindow = [](ClmApp& application) {
         ClmDlg dlg(application);
         dlg.DoModal();

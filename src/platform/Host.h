@@ -137,6 +137,9 @@ struct WebViewOptions {
     std::function<bool(const std::string& url)> beforeNavigate;
     // Called when a page has finished loading.
     std::function<void(const std::string& url)> loaded;
+    // Called for a navigation that asks for a new window (target "_blank", window.open) and
+    // that beforeNavigate let pass. The view itself never opens a second window.
+    std::function<void(const std::string& url)> newWindow;
 };
 
 class NativeWebView {
@@ -151,6 +154,8 @@ public:
     virtual void SetSilent(bool silent) = 0;
     // Pages show no scroll bars of the view (the content still scrolls with the wheel).
     virtual void SetScrollBarsHidden(bool hidden) = 0;
+    // While busy the pointer over the view is the busy cursor.
+    virtual void SetBusy(bool busy) = 0;
 };
 
 struct MenuItem {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -20,8 +21,10 @@ public:
     using BodySink = std::function<bool(std::string_view piece)>;
 
     virtual ~HttpClient() = default;
+    // `abandon`, when given, is watched during the whole transfer, also while no data arrives:
+    // once it is set the transfer ends soon as an incomplete one.
     virtual HttpResult Get(const std::string& url, const std::string& userAgent,
-                           const BodySink& sink) = 0;
+                           const BodySink& sink, const std::atomic<bool>* abandon = nullptr) = 0;
 };
 
 // The libcurl client the program uses.

@@ -48,9 +48,12 @@ ClmDlg::ClmDlg(ClmApp& app)
       m_app(app),
       m_service(app.Ports().http, Strings()),
       m_tray(*this, app.ApplicationDirectory() + MainWindowSkin::kProgramIconFile),
+      m_onlinePage(app.Ports()),
       m_config(app.ApplicationDirectory() + "/conf.ini"),
       m_rotation(m_config, Strings().collectionDirectory,
-                 [](const std::string& picture) { WallpaperApplier().ApplyPicture(picture); }),
+                 [&desktop = app.Ports().desktop](const std::string& picture) {
+                     WallpaperApplier(Strings().collectionDirectory, desktop).ApplyPicture(picture);
+                 }),
       m_search(app.Ports().shell, app.ApplicationDirectory() + "/conf.ini") {
     const std::string& appDir = app.ApplicationDirectory();
     MainWindowSkin::LoadProgramIcon(m_programIcon, appDir + MainWindowSkin::kProgramIconFile);

@@ -1,13 +1,31 @@
 #pragma once
 
+#include "app/ClmApp.h"
+#include "ui/MyHtmlView.h"
 #include "wnd/Dialog.h"
 
 namespace lumora {
 
-// The online wallpaper page: a child window below the tabs that holds the library page.
+// Control id of the browser view, which takes the place of the template's placeholder.
+inline constexpr int kIdLibraryView = 1009;
+
+// The online wallpaper page: a child window below the tabs that holds the library page of the
+// maker's service in a browser view.
 class LMDialog : public Dialog {
 public:
-    LMDialog();
+    explicit LMDialog(AppPorts& ports);
+    ~LMDialog() override;
+
+    // The fixed start page on the service host of the build.
+    static const char* StartPage();
+
+    MyHtmlView& View() { return m_view; }
+
+protected:
+    bool OnInitDialog() override;
+
+private:
+    MyHtmlView m_view;
 };
 
 }  // namespace lumora

@@ -152,7 +152,8 @@ std::optional<std::vector<std::string>> WallpaperFolder::List(std::string_view f
     return paths;
 }
 
-bool WallpaperFolder::DownloadToFile(const std::string& url, const std::string& path) const {
+bool WallpaperFolder::DownloadToFile(const std::string& url, const std::string& path,
+                                     const std::atomic<bool>* abandon) const {
     const size_t slash = path.rfind('/');
     const std::string directory = slash == std::string::npos ? "." : path.substr(0, slash);
     // A name without a picture extension, so a file left by a crash is never listed.
@@ -169,12 +170,15 @@ bool WallpaperFolder::DownloadToFile(const std::string& url, const std::string& 
     }
     long long received = 0;
     bool stored = true;
-    HttpResult result = m_http.Get(url, std::string(kUserAgent), [&](std::string_view piece) {
-        received += static_cast<long long>(piece.size());
-        stored = received <= kMaxDownloadBytes &&
-                 std::fwrite(piece.data(), 1, piece.size(), file) == piece.size();
-        return stored;
-    });
+    HttpResult result = m_http.Get(
+        url, std::string(kUserAgent),
+        [&](std::string_view piece) {
+            received += static_cast<long long>(piece.size());
+            stored = received <= kMaxDownloadBytes &&
+                     std::fwrite(piece.data(), 1, piece.size(), file) == piece.size();
+            return stored;
+        },
+        abandon);
     stored = std::fclose(file) == 0 && stored;
     const bool ok = stored && result.completed && result.status >= 200 && result.status < 300;
     if (!ok || std::rename(temporary.c_str(), path.c_str()) != 0) {
@@ -195,7 +199,8 @@ std::string WallpaperFolder::PicturePath(const std::string& name, std::string_vi
 }
 
 std::string WallpaperFolder::FetchForWallpaper(const std::string& url, const std::string& name,
-                                               const std::string& extension) const {
+                                               const std::string& extension,
+                                               const std::atomic<bool>* abandon) const {
     if (!IsSafeNamePart(name) || !IsSafeNamePart(extension)) {
         return {};
     }
@@ -203,18 +208,19 @@ std::string WallpaperFolder::FetchForWallpaper(const std::string& url, const std
     const std::string plain = PicturePath(name, "", extension);
     const std::string favourite = PicturePath(name, kFavouriteSuffix, extension);
     if (!Exists(plain) && !Exists(favourite)) {
-        DownloadToFile(url, plain);
+        DownloadToFile(url, plain, abandon);
     }
     if (Exists(plain)) {
         return plain;
     }
-    return Exists(favourite) ? favourite : plain;
+    return Exists(favourite) ? favourite : std::string();
 }
 
-void WallpaperFolder::FetchAsFavourite(const std::string& url, const std::string& name,
-                                       const std::string& extension) const {
+bool WallpaperFolder::FetchAsFavourite(const std::string& url, const std::string& name,
+                                       const std::string& extension,
+                                       const std::atomic<bool>* abandon) const {
     if (!IsSafeNamePart(name) || !IsSafeNamePart(extension)) {
-        return;
+        return false;
     }
     EnsureFolder();
     const std::string plain = PicturePath(name, "", extension);
@@ -227,8 +233,9 @@ void WallpaperFolder::FetchAsFavourite(const std::string& url, const std::string
             fs::rename(plain, favourite, error);
         }
     } else if (!Exists(favourite)) {
-        DownloadToFile(url, favourite);
+        DownloadToFile(url, favourite, abandon);
     }
+    return Exists(favourite);
 }
 
 WallpaperFolder::CopyOutcome WallpaperFolder::CopyAsFavourite(const std::string& path) const {

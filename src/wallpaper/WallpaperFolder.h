@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,16 +44,21 @@ public:
     std::optional<std::vector<std::string>> List(std::string_view filter) const;
 
     // GETs the URL into the file. True only for a 2xx response whose body arrived whole and
-    // was stored; on failure nothing is left at `path`.
-    bool DownloadToFile(const std::string& url, const std::string& path) const;
+    // was stored; on failure, or once `abandon` is set, nothing is left at `path`.
+    bool DownloadToFile(const std::string& url, const std::string& path,
+                        const std::atomic<bool>* abandon = nullptr) const;
 
     // The picture to apply for a link of the online page: downloaded as a plain picture unless
-    // it is in the collection already (plain or favourite). Empty when the name is refused.
+    // it is in the collection already (plain or favourite). Empty when the name is refused or
+    // the picture could not be stored.
     std::string FetchForWallpaper(const std::string& url, const std::string& name,
-                                  const std::string& extension) const;
+                                  const std::string& extension,
+                                  const std::atomic<bool>* abandon = nullptr) const;
     // Makes the picture a favourite: renames the plain picture, or downloads the favourite.
-    void FetchAsFavourite(const std::string& url, const std::string& name,
-                          const std::string& extension) const;
+    // True when the favourite is in the folder afterwards.
+    bool FetchAsFavourite(const std::string& url, const std::string& name,
+                          const std::string& extension,
+                          const std::atomic<bool>* abandon = nullptr) const;
     // Copies a listed picture to its favourite form, never overwriting; the next "all"
     // listing removes the plain duplicate.
     CopyOutcome CopyAsFavourite(const std::string& path) const;

@@ -8,13 +8,11 @@ HtmlView::HtmlView() = default;
 
 HtmlView::~HtmlView() { DestroyWindow(); }
 
-bool HtmlView::Create(DWORD style, const Rect& rect, Wnd* parent, int id)
-{
+bool HtmlView::Create(DWORD style, const Rect& rect, Wnd* parent, int id) {
     return CreateEx(0, "", style | WS_CHILD, rect, parent, id);
 }
 
-void HtmlView::OnCreated()
-{
+void HtmlView::OnCreated() {
     WebViewOptions options;
     options.beforeNavigate = [this](const std::string& url) {
         bool cancel = false;
@@ -22,6 +20,7 @@ void HtmlView::OnCreated()
         return cancel;
     };
     options.loaded = [this](const std::string& url) { OnDocumentComplete(url); };
+    options.newWindow = [this](const std::string& url) { OnNewWindow(url); };
     m_native = WindowSystem::Get().GetHost().CreateWebView(GetSurface(), options);
     HostInfo info;
     OnGetHostInfo(info);
@@ -31,31 +30,34 @@ void HtmlView::OnCreated()
 
 void HtmlView::OnReleased() { m_native.reset(); }
 
-void HtmlView::OnPlacementChanged()
-{
+void HtmlView::OnPlacementChanged() {
     if (!m_native) return;
     const Point origin = SurfaceOrigin();
-    m_native->SetRect(Rect::FromXywh(origin.x, origin.y, RectInParent().Width(), RectInParent().Height()));
+    m_native->SetRect(
+        Rect::FromXywh(origin.x, origin.y, RectInParent().Width(), RectInParent().Height()));
     m_native->SetVisible(IsWindowVisible());
 }
 
-void HtmlView::Navigate(const std::string& url)
-{
+void HtmlView::Navigate(const std::string& url) {
     if (m_native) m_native->Navigate(url);
 }
 
-void HtmlView::CallPageFunction(const std::string& name)
-{
+void HtmlView::CallPageFunction(const std::string& name) {
     if (m_native) m_native->CallFunction(name);
 }
 
-void HtmlView::SetSilent(bool silent)
-{
+void HtmlView::SetSilent(bool silent) {
     if (m_native) m_native->SetSilent(silent);
+}
+
+void HtmlView::SetBusy(bool busy) {
+    if (m_native) m_native->SetBusy(busy);
 }
 
 void HtmlView::OnBeforeNavigate2(const std::string&, bool&) {}
 
 void HtmlView::OnDocumentComplete(const std::string&) {}
+
+void HtmlView::OnNewWindow(const std::string&) {}
 
 }  // namespace lumora

@@ -20,6 +20,8 @@ public:
     void CallPageFunction(const std::string& name);
     // Script dialogs and error pages are suppressed.
     void SetSilent(bool silent);
+    // The pointer over the view shows that the program is busy.
+    void SetBusy(bool busy);
     NativeWebView* Native() const { return m_native.get(); }
 
     // Flags of the browser host information.
@@ -34,6 +36,8 @@ protected:
     virtual void OnGetHostInfo(HostInfo& /*info*/) {}
     virtual void OnBeforeNavigate2(const std::string& url, bool& cancel);
     virtual void OnDocumentComplete(const std::string& url);
+    // The page asked for `url` in a new window, which the view never opens itself.
+    virtual void OnNewWindow(const std::string& url);
     void OnCreated() override;
     void OnReleased() override;
     void OnPlacementChanged() override;

@@ -10,6 +10,7 @@
 #include "app/ClmApp.h"
 #include "app/ProcessStrings.h"
 #include "platform/AppDirectory.h"
+#include "platform/headless/RecordingDesktopBackground.h"
 #include "platform/headless/RecordingShell.h"
 #include "platform/linux/FlockInstanceLock.h"
 #include "support/HeadlessHostFixture.h"
@@ -36,7 +37,7 @@ protected:
         });
         WriteConfig("");
         ChangeDirectory(dir.Path());
-        app = std::make_unique<ClmApp>(AppPorts{host, SystemHttpClient(), shell, lock},
+        app = std::make_unique<ClmApp>(AppPorts{host, SystemHttpClient(), shell, lock, desktop},
                                        dir.Path().string());
     }
     ~ClmDlgTest() override {
@@ -90,6 +91,7 @@ protected:
     test::TempDir dir;
     test::LoopbackServer server;
     RecordingShell shell;
+    RecordingDesktopBackground desktop;
     FlockInstanceLock lock;
     std::unique_ptr<ClmApp> app;
     std::unique_ptr<ClmDlg> dlg;

@@ -5,6 +5,7 @@
 #include "app/ClmApp.h"
 #include "app/ProcessStrings.h"
 #include "platform/headless/HeadlessHost.h"
+#include "platform/headless/RecordingDesktopBackground.h"
 #include "platform/headless/RecordingShell.h"
 #include "platform/linux/FlockInstanceLock.h"
 #include "support/LoopbackServer.h"
@@ -35,7 +36,7 @@ protected:
         return mainWindowRan;
     }
 
-    AppPorts Ports() { return {host, SystemHttpClient(), shell, lock}; }
+    AppPorts Ports() { return {host, SystemHttpClient(), shell, lock, desktop}; }
     std::string Updater() const { return (dir / "LumoUpdate").string(); }
 
     TempDir dir;
@@ -43,6 +44,7 @@ protected:
     HeadlessHost host;
     RecordingShell shell;
     FlockInstanceLock lock;
+    RecordingDesktopBackground desktop;
 };
 
 }  // namespace
@@ -107,7 +109,7 @@ TEST_F(ClmAppTest, UnreachableServiceOrLockStartsQuietly) {
         UseService(closed.Url(kServicePath));
     }
     FlockInstanceLock unusable((dir / "absent" / "lumo.lock").string());
-    ClmApp app({host, SystemHttpClient(), shell, unusable}, dir.Path().string());
+    ClmApp app({host, SystemHttpClient(), shell, unusable, desktop}, dir.Path().string());
     bool mainWindowRan = false;
     app.runMainWindow = [&](ClmApp&) { mainWindowRan = true; };
     EXPECT_FALSE(app.InitInstance());

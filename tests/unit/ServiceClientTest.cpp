@@ -16,7 +16,8 @@ class PiecewiseHttpClient : public HttpClient {
 public:
     PiecewiseHttpClient(std::vector<std::string> pieces, HttpResult result)
         : m_pieces(std::move(pieces)), m_result(result) {}
-    HttpResult Get(const std::string&, const std::string&, const BodySink& sink) override {
+    HttpResult Get(const std::string&, const std::string&, const BodySink& sink,
+                   const std::atomic<bool>*) override {
         for (const std::string& piece : m_pieces) {
             if (!sink(piece)) {
                 return {false, m_result.status};

@@ -1,6 +1,7 @@
 #include <dirent.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <set>
@@ -278,6 +279,34 @@ TEST_F(WallpaperDownloadTest, OnlyAWholeSuccessfulBodyReachesTheFile) {
     }
 }
 
+TEST_F(WallpaperDownloadTest, AnAbandonedTransferEndsWhileTheServerIsSilentAndLeavesNoFile) {
+    MakeImgs();
+    // One byte, then silence for five seconds, then the rest: a transfer that is not abandoned
+    // would complete.
+    m_server.On("/p/stalled.jpg", [](const httplib::Request&, httplib::Response& response) {
+        response.set_chunked_content_provider(
+            "image/jpeg", [](size_t offset, httplib::DataSink& sink) {
+                if (offset == 0) {
+                    sink.write("s", 1);
+                    return true;
+                }
+                std::this_thread::sleep_for(std::chrono::seconds(5));
+                sink.write("rest", 4);
+                sink.done();
+                return true;
+            });
+    });
+    std::atomic<bool> abandon = false;
+    std::thread exitPath([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        abandon = true;
+    });
+    const std::string target = InImgs("stalled.jpg");
+    EXPECT_FALSE(m_folder.DownloadToFile(m_server.Url("/p/stalled.jpg"), target, &abandon));
+    exitPath.join();
+    EXPECT_TRUE(FolderContent(Imgs()).empty()) << "neither the picture nor a temporary file";
+}
+
 TEST_F(WallpaperDownloadTest, FetchForWallpaperDownloadsOnlyWhatIsMissing) {
     // The first link creates the folder and downloads the plain picture.
     EXPECT_EQ(m_folder.FetchForWallpaper(m_server.Url("/p/sea.jpg"), "sea", "jpg"),
@@ -291,16 +320,15 @@ TEST_F(WallpaperDownloadTest, FetchForWallpaperDownloadsOnlyWhatIsMissing) {
     EXPECT_EQ(m_folder.FetchForWallpaper(m_server.Url("/p/sea.jpg"), "star", "jpg"),
               InImgs("star_LMSC.jpg"));
     EXPECT_EQ(m_server.Requests().size(), 1u);
-    // A failed download gives the plain path, which does not exist.
-    EXPECT_EQ(m_folder.FetchForWallpaper(m_server.Url("/p/missing.jpg"), "gone", "jpg"),
-              InImgs("gone.jpg"));
+    // A failed download gives no path: there is nothing to apply.
+    EXPECT_EQ(m_folder.FetchForWallpaper(m_server.Url("/p/missing.jpg"), "gone", "jpg"), "");
     EXPECT_EQ(FolderContent(Imgs()), (std::set<std::string>{"sea.jpg", "star_LMSC.jpg"}));
 }
 
 TEST_F(WallpaperDownloadTest, FetchAsFavouriteRenamesOrDownloads) {
     MakeImgs();
     Put("sea.jpg", "plain sea");
-    m_folder.FetchAsFavourite(m_server.Url("/p/sea.jpg"), "sea", "jpg");
+    EXPECT_TRUE(m_folder.FetchAsFavourite(m_server.Url("/p/sea.jpg"), "sea", "jpg"));
     EXPECT_EQ(FolderContent(Imgs()), std::set<std::string>{"sea_LMSC.jpg"});
     EXPECT_EQ(ReadFile(Imgs() / "sea_LMSC.jpg"), "plain sea");
 
@@ -312,10 +340,10 @@ TEST_F(WallpaperDownloadTest, FetchAsFavouriteRenamesOrDownloads) {
     fs::remove(Imgs() / "sea.jpg");
     fs::remove(Imgs() / "sea_LMSC.jpg");
     EXPECT_TRUE(m_server.Requests().empty());
-    m_folder.FetchAsFavourite(m_server.Url("/p/sea.jpg"), "sea", "jpg");
+    EXPECT_TRUE(m_folder.FetchAsFavourite(m_server.Url("/p/sea.jpg"), "sea", "jpg"));
     EXPECT_EQ(FolderContent(Imgs()), std::set<std::string>{"sea_LMSC.jpg"});
     EXPECT_EQ(ReadFile(Imgs() / "sea_LMSC.jpg"), "sea bytes");
-    m_folder.FetchAsFavourite(m_server.Url("/p/missing.jpg"), "gone", "jpg");
+    EXPECT_FALSE(m_folder.FetchAsFavourite(m_server.Url("/p/missing.jpg"), "gone", "jpg"));
     EXPECT_EQ(FolderContent(Imgs()), std::set<std::string>{"sea_LMSC.jpg"});
 }
 
@@ -340,7 +368,7 @@ TEST_F(WallpaperDownloadTest, UnsafeNamesAreRefusedWithoutARequest) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name + "|" + c.extension);
         EXPECT_EQ(m_folder.FetchForWallpaper(m_server.Url("/p/sea.jpg"), c.name, c.extension), "");
-        m_folder.FetchAsFavourite(m_server.Url("/p/sea.jpg"), c.name, c.extension);
+        EXPECT_FALSE(m_folder.FetchAsFavourite(m_server.Url("/p/sea.jpg"), c.name, c.extension));
         m_folder.AddLocalPicture((fs::path(m_collection) / "outside.jpg").string(), c.name,
                                  c.extension);
     }

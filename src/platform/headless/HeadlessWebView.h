@@ -24,10 +24,14 @@ public:
     void CallFunction(const std::string& name) override;
     void SetSilent(bool s) override { silent = s; }
     void SetScrollBarsHidden(bool hidden) override { scrollBarsHidden = hidden; }
+    void SetBusy(bool b) override { busy = b; }
 
     // The page navigates to `url` now (a click on a link): the hook decides; answers whether the
     // navigation went ahead.
     bool FollowLink(const std::string& url);
+    // The page asks for `url` in a new window; answers whether the view let it go to the
+    // new-window handler.
+    bool OpenInNewWindow(const std::string& url);
 
     SurfaceId surface;
     WebViewOptions options;
@@ -35,6 +39,7 @@ public:
     bool visible = true;
     bool silent = false;
     bool scrollBarsHidden = false;
+    bool busy = false;
     std::string currentUrl;
     std::vector<std::string> navigations;  // every target that was not cancelled
     std::vector<std::string> cancelled;    // every target the hook cancelled

@@ -16,12 +16,21 @@ constexpr long kMaxRedirects = 10;
 
 struct Transfer {
     const HttpClient::BodySink* sink;
+    const std::atomic<bool>* abandon;
 };
+
+// Called about once a second even while nothing arrives, so an abandoned transfer on a stalled
+// connection ends without waiting for the stall time-out.
+int OnProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    auto* transfer = static_cast<Transfer*>(user);
+    return transfer->abandon != nullptr && transfer->abandon->load() ? 1 : 0;
+}
 
 size_t OnBody(char* data, size_t size, size_t count, void* user) {
     auto* transfer = static_cast<Transfer*>(user);
     size_t length = size * count;
-    if (!(*transfer->sink)(std::string_view(data, length))) {
+    if ((transfer->abandon != nullptr && transfer->abandon->load()) ||
+        !(*transfer->sink)(std::string_view(data, length))) {
         return CURL_WRITEFUNC_ERROR;
     }
     return length;
@@ -58,7 +67,7 @@ std::string CurlHttpClient::EncodeForWire(const std::string& url) {
 }
 
 HttpResult CurlHttpClient::Get(const std::string& url, const std::string& userAgent,
-                               const BodySink& sink) {
+                               const BodySink& sink, const std::atomic<bool>* abandon) {
     HttpResult result;
     std::unique_ptr<CURL, CurlDeleter> handle(curl_easy_init());
     if (!handle) {
@@ -66,7 +75,7 @@ HttpResult CurlHttpClient::Get(const std::string& url, const std::string& userAg
     }
     CURL* curl = handle.get();
     std::string wire = EncodeForWire(url);
-    Transfer transfer{&sink};
+    Transfer transfer{&sink, abandon};
     // libcurl takes the proxies from http_proxy, https_proxy, all_proxy and no_proxy by itself.
     // It keeps no cache, so nothing of a reply is stored.
     curl_easy_setopt(curl, CURLOPT_URL, wire.c_str());
@@ -81,6 +90,11 @@ HttpResult CurlHttpClient::Get(const std::string& url, const std::string& userAg
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, OnBody);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
+    if (abandon != nullptr) {
+        curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, OnProgress);
+        curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &transfer);
+        curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    }
 
     CURLcode code = curl_easy_perform(curl);
     long status = 0;

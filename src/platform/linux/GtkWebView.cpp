@@ -18,7 +18,8 @@ bool IsIdentifier(const std::string& name) {
     if (name.empty()) return false;
     for (std::size_t i = 0; i < name.size(); ++i) {
         const unsigned char c = name[i];
-        const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == '$';
+        const bool letter =
+            (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == '$';
         if (!letter && !(i > 0 && c >= '0' && c <= '9')) return false;
     }
     return true;
@@ -53,6 +54,8 @@ GtkWebView::GtkWebView(GtkLayout* layer, const WebViewOptions& options)
     g_signal_connect(m_view, "script-dialog", G_CALLBACK(OnScriptDialog), this);
     g_signal_connect(m_view, "load-failed", G_CALLBACK(OnLoadFailed), this);
     g_signal_connect(m_view, "load-changed", G_CALLBACK(OnLoadChanged), this);
+    g_signal_connect(m_view, "print", G_CALLBACK(OnPrint), this);
+    g_signal_connect(m_view, "authenticate", G_CALLBACK(OnAuthenticate), this);
     gtk_layout_put(m_layer, m_view, 0, 0);
     gtk_widget_show(m_view);
 }
@@ -61,6 +64,8 @@ GtkWebView::~GtkWebView() {
     g_signal_handlers_disconnect_by_data(m_view, this);
     gtk_widget_destroy(m_view);
     g_object_unref(m_view);
+    if (m_scrollBarSheet) webkit_user_style_sheet_unref(m_scrollBarSheet);
+    if (m_busySheet) webkit_user_style_sheet_unref(m_busySheet);
     g_object_unref(m_content);
 }
 
@@ -88,15 +93,26 @@ void GtkWebView::CallFunction(const std::string& name) {
 
 void GtkWebView::SetSilent(bool silent) { m_silent = silent; }
 
-// A user style sheet applies to every page and frame from the next load on.
+// User style sheets apply to every page and frame, the ones shown already included.
 void GtkWebView::SetScrollBarsHidden(bool hidden) {
-    webkit_user_content_manager_remove_all_style_sheets(m_content);
-    if (!hidden) return;
-    WebKitUserStyleSheet* sheet =
-        webkit_user_style_sheet_new(kHideScrollBars, WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES,
-                                    WEBKIT_USER_STYLE_LEVEL_USER, nullptr, nullptr);
-    webkit_user_content_manager_add_style_sheet(m_content, sheet);
-    webkit_user_style_sheet_unref(sheet);
+    ReplaceStyleSheet(&m_scrollBarSheet, hidden ? kHideScrollBars : nullptr);
+}
+
+// The engine sets the pointer itself from the page's styles, so the busy pointer is a style.
+void GtkWebView::SetBusy(bool busy) {
+    ReplaceStyleSheet(&m_busySheet, busy ? "html, html * { cursor: wait !important; }" : nullptr);
+}
+
+void GtkWebView::ReplaceStyleSheet(WebKitUserStyleSheet** slot, const char* css) {
+    if (*slot) {
+        webkit_user_content_manager_remove_style_sheet(m_content, *slot);
+        webkit_user_style_sheet_unref(*slot);
+        *slot = nullptr;
+    }
+    if (!css) return;
+    *slot = webkit_user_style_sheet_new(css, WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES,
+                                        WEBKIT_USER_STYLE_LEVEL_USER, nullptr, nullptr);
+    webkit_user_content_manager_add_style_sheet(m_content, *slot);
 }
 
 gboolean GtkWebView::OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision* decision,
@@ -105,14 +121,23 @@ gboolean GtkWebView::OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision* decisi
     if (type != WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION &&
         type != WEBKIT_POLICY_DECISION_TYPE_NEW_WINDOW_ACTION)
         return FALSE;
-    if (!self->m_options.beforeNavigate) return FALSE;
-    WebKitNavigationAction* action =
-        webkit_navigation_policy_decision_get_navigation_action(WEBKIT_NAVIGATION_POLICY_DECISION(decision));
+    WebKitNavigationAction* action = webkit_navigation_policy_decision_get_navigation_action(
+        WEBKIT_NAVIGATION_POLICY_DECISION(decision));
     WebKitURIRequest* request = webkit_navigation_action_get_request(action);
     const char* uri = webkit_uri_request_get_uri(request);
     if (!uri) return FALSE;
-    if (!self->m_options.beforeNavigate(Unescaped(uri))) return FALSE;
+    if (!self->m_options.beforeNavigate) {
+        if (type == WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION) return FALSE;
+        webkit_policy_decision_ignore(decision);
+        if (self->m_options.newWindow) self->m_options.newWindow(Unescaped(uri));
+        return TRUE;
+    }
+    const std::string url = Unescaped(uri);
+    const bool cancel = self->m_options.beforeNavigate(url);
+    if (!cancel && type == WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION) return FALSE;
+    // A new window is never opened by the view itself; its handler decides where it goes.
     webkit_policy_decision_ignore(decision);
+    if (!cancel && self->m_options.newWindow) self->m_options.newWindow(url);
     return TRUE;
 }
 
@@ -130,6 +155,18 @@ gboolean GtkWebView::OnLoadFailed(WebKitWebView*, WebKitLoadEvent, gchar*, GErro
         g_error_matches(error, WEBKIT_NETWORK_ERROR, WEBKIT_NETWORK_ERROR_CANCELLED))
         return TRUE;
     return self->m_silent ? TRUE : FALSE;
+}
+
+// In silent mode a page's print request and a server's password request show no dialog.
+gboolean GtkWebView::OnPrint(WebKitWebView*, WebKitPrintOperation*, gpointer data) {
+    return static_cast<GtkWebView*>(data)->m_silent ? TRUE : FALSE;
+}
+
+gboolean GtkWebView::OnAuthenticate(WebKitWebView*, WebKitAuthenticationRequest* request,
+                                    gpointer data) {
+    if (!static_cast<GtkWebView*>(data)->m_silent) return FALSE;
+    webkit_authentication_request_cancel(request);
+    return TRUE;
 }
 
 void GtkWebView::OnLoadChanged(WebKitWebView* view, WebKitLoadEvent event, gpointer data) {

@@ -21,6 +21,7 @@ public:
     void CallFunction(const std::string& name) override;
     void SetSilent(bool silent) override;
     void SetScrollBarsHidden(bool hidden) override;
+    void SetBusy(bool busy) override;
 
 private:
     static gboolean OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision* decision,
@@ -29,11 +30,18 @@ private:
     static gboolean OnLoadFailed(WebKitWebView*, WebKitLoadEvent, gchar*, GError* error,
                                  gpointer self);
     static void OnLoadChanged(WebKitWebView* view, WebKitLoadEvent event, gpointer self);
+    static gboolean OnPrint(WebKitWebView*, WebKitPrintOperation*, gpointer self);
+    static gboolean OnAuthenticate(WebKitWebView*, WebKitAuthenticationRequest* request,
+                                   gpointer self);
+    // Puts the sheet in place of `*slot` (either may be null).
+    void ReplaceStyleSheet(WebKitUserStyleSheet** slot, const char* css);
 
     WebViewOptions m_options;
     GtkLayout* m_layer;
     GtkWidget* m_view = nullptr;
     WebKitUserContentManager* m_content = nullptr;
+    WebKitUserStyleSheet* m_scrollBarSheet = nullptr;
+    WebKitUserStyleSheet* m_busySheet = nullptr;
     bool m_silent = false;
 };
 
