@@ -3,9 +3,9 @@
 //
 //   gtkhost_demo message-box TEXT CAPTION TYPE   one box, prints "answer N"
 //   gtkhost_demo window URL                      a window drawn by the framework at 100,100
-//                                                (400 x 300, blue, rounded corners) with a red owner-drawn
-//                                                button at 20,20 (100 x 40), an edit box at
-//                                                20,80 (200 x 24) and a web view at 20,120
+//                                                (400 x 300, blue, rounded corners) with a red
+//                                                owner-drawn button at 20,20 (100 x 40), an edit
+//                                                box at 20,80 (200 x 24) and a web view at 20,120
 //                                                (360 x 160) showing URL
 //   gtkhost_demo open-file FILTER                the file-open dialog; prints "file PATH" or
 //                                                "cancelled"
@@ -59,6 +59,9 @@ protected:
     void OnDocumentComplete(const std::string& url) override {
         std::printf("loaded %s\n", url.c_str());
     }
+    void OnNewWindow(const std::string& url) override {
+        std::printf("newwindow %s\n", url.c_str());
+    }
 };
 
 class DemoWindow : public Wnd {
@@ -73,10 +76,12 @@ protected:
         return true;
     }
     bool OnCommand(UINT id, UINT code, Wnd*) override {
-        if (id == kButtonId && code == BN_CLICKED) std::printf("clicked\n");
+        if (id == kButtonId && code == BN_CLICKED)
+            std::printf("clicked\n");
         else if (id == kEditId && code == EN_CHANGE)
             std::printf("text %s\n", edit.GetWindowText().c_str());
-        else return false;
+        else
+            return false;
         return true;
     }
 };
@@ -107,14 +112,18 @@ int RunWindow(GtkHost& host, const std::string& url) {
 }
 
 int RunOpenFile(GtkHost& host, const std::string& filter) {
-    if (auto path = host.OpenFileDialog(0, filter)) std::printf("file %s\n", path->c_str());
-    else std::printf("cancelled\n");
+    if (auto path = host.OpenFileDialog(0, filter))
+        std::printf("file %s\n", path->c_str());
+    else
+        std::printf("cancelled\n");
     return 0;
 }
 
 int RunBrowseFolder(GtkHost& host, const std::string& title) {
-    if (auto path = host.BrowseFolder(0, title)) std::printf("folder %s\n", path->c_str());
-    else std::printf("cancelled\n");
+    if (auto path = host.BrowseFolder(0, title))
+        std::printf("folder %s\n", path->c_str());
+    else
+        std::printf("cancelled\n");
     return 0;
 }
 
@@ -148,6 +157,7 @@ int main(int argc, char** argv) {
     if (mode == "tray") return RunTray(*host);
     if (mode == "open-file" && argc >= 3) return RunOpenFile(*host, argv[2]);
     if (mode == "browse-folder" && argc >= 3) return RunBrowseFolder(*host, argv[2]);
-    std::fprintf(stderr, "usage: %s message-box|window|open-file|browse-folder|tray ...\n", argv[0]);
+    std::fprintf(stderr, "usage: %s message-box|window|open-file|browse-folder|tray ...\n",
+                 argv[0]);
     return 2;
 }

@@ -55,6 +55,7 @@ GtkWebView::GtkWebView(GtkLayout* layer, const WebViewOptions& options)
     g_signal_connect(m_view, "load-failed", G_CALLBACK(OnLoadFailed), this);
     g_signal_connect(m_view, "load-changed", G_CALLBACK(OnLoadChanged), this);
     g_signal_connect(m_view, "print", G_CALLBACK(OnPrint), this);
+    g_signal_connect(m_view, "create", G_CALLBACK(OnCreate), this);
     g_signal_connect(m_view, "authenticate", G_CALLBACK(OnAuthenticate), this);
     gtk_layout_put(m_layer, m_view, 0, 0);
     gtk_widget_show(m_view);
@@ -126,19 +127,30 @@ gboolean GtkWebView::OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision* decisi
     WebKitURIRequest* request = webkit_navigation_action_get_request(action);
     const char* uri = webkit_uri_request_get_uri(request);
     if (!uri) return FALSE;
-    if (!self->m_options.beforeNavigate) {
-        if (type == WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION) return FALSE;
+    if (type == WEBKIT_POLICY_DECISION_TYPE_NEW_WINDOW_ACTION) {
+        // A new window is never opened by the view itself.
         webkit_policy_decision_ignore(decision);
-        if (self->m_options.newWindow) self->m_options.newWindow(Unescaped(uri));
+        self->NewWindowRequested(uri);
         return TRUE;
     }
-    const std::string url = Unescaped(uri);
-    const bool cancel = self->m_options.beforeNavigate(url);
-    if (!cancel && type == WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION) return FALSE;
-    // A new window is never opened by the view itself; its handler decides where it goes.
+    if (!self->m_options.beforeNavigate || !self->m_options.beforeNavigate(Unescaped(uri)))
+        return FALSE;
     webkit_policy_decision_ignore(decision);
-    if (!cancel && self->m_options.newWindow) self->m_options.newWindow(url);
     return TRUE;
+}
+
+// window.open asks for a view to put the new page in; none is given.
+GtkWidget* GtkWebView::OnCreate(WebKitWebView*, WebKitNavigationAction* action, gpointer data) {
+    WebKitURIRequest* request = webkit_navigation_action_get_request(action);
+    const char* uri = request ? webkit_uri_request_get_uri(request) : nullptr;
+    if (uri && *uri) static_cast<GtkWebView*>(data)->NewWindowRequested(uri);
+    return nullptr;
+}
+
+void GtkWebView::NewWindowRequested(const char* uri) {
+    const std::string url = Unescaped(uri);
+    if (m_options.beforeNavigate && m_options.beforeNavigate(url)) return;
+    if (m_options.newWindow) m_options.newWindow(url);
 }
 
 gboolean GtkWebView::OnScriptDialog(WebKitWebView*, WebKitScriptDialog*, gpointer data) {

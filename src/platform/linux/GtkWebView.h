@@ -30,6 +30,9 @@ private:
     static gboolean OnLoadFailed(WebKitWebView*, WebKitLoadEvent, gchar*, GError* error,
                                  gpointer self);
     static void OnLoadChanged(WebKitWebView* view, WebKitLoadEvent event, gpointer self);
+    static GtkWidget* OnCreate(WebKitWebView*, WebKitNavigationAction* action, gpointer self);
+    // The hook, then the new-window handler, for a page's request of a new window.
+    void NewWindowRequested(const char* uri);
     static gboolean OnPrint(WebKitWebView*, WebKitPrintOperation*, gpointer self);
     static gboolean OnAuthenticate(WebKitWebView*, WebKitAuthenticationRequest* request,
                                    gpointer self);
