@@ -93,6 +93,28 @@ e2e_wait_until() {
     done
 }
 
+# Runs the rest of the scenario in a network namespace of its own, with only a loopback
+# interface, so that the service can take the port of the build's fixed service origin (the
+# online page's start page) whatever else runs on the machine. Call it first, with "$@".
+# Skips the scenario where no namespace can be made.
+e2e_private_network() {
+    if [ -z "${E2E_NETNS:-}" ]; then
+        local unshare=(unshare -n)
+        [ "$(id -u)" -eq 0 ] || unshare=(unshare -r -n)
+        "${unshare[@]}" true 2>/dev/null || e2e_skip "no network namespace can be made here"
+        E2E_NETNS=1 exec "${unshare[@]}" bash "${BASH_SOURCE[1]}" "$@"
+    fi
+    ip link set lo up || e2e_fail "cannot bring up the loopback interface"
+}
+
+# The port of the service origin the program was built with.
+e2e_build_service_port() {
+    local origin
+    origin=$(sed -n 's/^LUMO_SERVICE_ORIGIN:STRING=//p' "$LUMO_BINARY_DIR/CMakeCache.txt")
+    origin=${origin##*:}
+    echo "${origin%%/*}"
+}
+
 # Starts Xvfb on a display it picks itself and exports DISPLAY.
 e2e_start_xvfb() {
     local screen=${1:-1280x800x24}
@@ -124,7 +146,8 @@ e2e_start_trayer() {
         e2e_fail "trayer's panel did not appear"
 }
 
-# Starts lumora-service on a free loopback port; extra arguments go to it (--version, --ad, ...).
+# Starts lumora-service on a free loopback port (E2E_SERVICE_PORT, when set, instead); extra
+# arguments go to it (--version, --ad, ...).
 # Exports SERVICE_PORT, SERVICE_URL (origin) and SERVICE_LOG (one line per request).
 e2e_start_service() {
     local service=$LUMO_APP_BUILD/lumora-service
@@ -135,7 +158,7 @@ e2e_start_service() {
     SERVICE_LOG=$E2E_TMP/$name.log
     : >"$SERVICE_LOG"
     # The drawn demo pictures are shared by all scenarios of a build.
-    "$service" --port 0 --port-file "$E2E_TMP/$name.port" --log "$SERVICE_LOG" \
+    "$service" --port "${E2E_SERVICE_PORT:-0}" --port-file "$E2E_TMP/$name.port" --log "$SERVICE_LOG" \
         --cache "$LUMO_BINARY_DIR/service-cache" "$@" >"$E2E_TMP/$name.out" 2>&1 &
     e2e_track $!
     e2e_wait_until 60 test -s "$E2E_TMP/$name.port" || e2e_fail "lumora-service did not start"
