@@ -15,10 +15,11 @@
 namespace lumora::service {
 namespace {
 
+// The drawings are made at 1920 × 1080 and scaled up for the pictures of twice that size.
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 // Bumped whenever the drawings change, so that an old cache is not shown.
-constexpr const char* kCacheName = "demo-1";
+constexpr const char* kCacheName = "demo-2";
 
 enum class Theme { Sun, Mountains, Waves, Stars, Aurora, Bubbles, Rays, Dunes };
 
@@ -29,45 +30,144 @@ struct Colour {
 struct DemoPicture {
     const char* file;
     const char* name;
+    const char* category;
+    int scale;  // 1: 1920 × 1080, 2: 3840 × 2160
     Theme theme;
     Colour top;
     Colour bottom;
     Colour accent;
 };
 
+// In the order of the page. Both sizes come as JPEG and as PNG, with Chinese and ASCII names.
 const DemoPicture kPictures[] = {
-    {"dawn.jpg", "晨曦", Theme::Sun, {0.99, 0.75, 0.45}, {0.45, 0.30, 0.60}, {1.0, 0.95, 0.75}},
+    {"dawn.jpg",
+     "晨曦",
+     "风景",
+     1,
+     Theme::Sun,
+     {0.99, 0.75, 0.45},
+     {0.45, 0.30, 0.60},
+     {1.0, 0.95, 0.75}},
+    {"blue-hour-4k.jpg",
+     "Blue Hour",
+     "风景",
+     2,
+     Theme::Mountains,
+     {0.20, 0.30, 0.60},
+     {0.70, 0.55, 0.75},
+     {0.05, 0.08, 0.20}},
+    {"stars.jpg",
+     "星空",
+     "夜空",
+     1,
+     Theme::Stars,
+     {0.02, 0.03, 0.12},
+     {0.10, 0.12, 0.35},
+     {1.0, 1.0, 0.92}},
+    {"deep-sea.png",
+     "Deep Sea",
+     "海洋",
+     1,
+     Theme::Waves,
+     {0.10, 0.45, 0.70},
+     {0.01, 0.08, 0.20},
+     {0.55, 0.90, 1.0}},
     {"peaks.jpg",
      "远山",
+     "风景",
+     1,
      Theme::Mountains,
      {0.62, 0.80, 0.95},
      {0.95, 0.90, 0.85},
      {0.20, 0.30, 0.45}},
-    {"waves.jpg", "海浪", Theme::Waves, {0.40, 0.75, 0.95}, {0.05, 0.25, 0.50}, {0.85, 0.95, 1.0}},
-    {"stars.jpg", "星空", Theme::Stars, {0.02, 0.03, 0.12}, {0.10, 0.12, 0.35}, {1.0, 1.0, 0.92}},
-    {"aurora.jpg",
-     "极光",
+    {"aurora-4k.png",
+     "极光 4K",
+     "夜空",
+     2,
      Theme::Aurora,
      {0.01, 0.05, 0.12},
      {0.05, 0.15, 0.25},
      {0.30, 1.0, 0.60}},
+    {"waves.jpg",
+     "海浪",
+     "海洋",
+     1,
+     Theme::Waves,
+     {0.40, 0.75, 0.95},
+     {0.05, 0.25, 0.50},
+     {0.85, 0.95, 1.0}},
+    {"sunrise.jpg",
+     "Sunrise",
+     "风景",
+     1,
+     Theme::Sun,
+     {0.55, 0.75, 0.95},
+     {0.98, 0.70, 0.50},
+     {1.0, 0.98, 0.85}},
     {"bubbles.png",
      "泡泡",
+     "抽象",
+     1,
      Theme::Bubbles,
      {0.98, 0.60, 0.70},
      {0.55, 0.45, 0.90},
      {1.0, 1.0, 1.0}},
-    {"dusk.jpg", "暮色", Theme::Sun, {0.25, 0.15, 0.40}, {0.95, 0.45, 0.30}, {1.0, 0.80, 0.40}},
+    {"dusk.jpg",
+     "暮色",
+     "风景",
+     1,
+     Theme::Sun,
+     {0.25, 0.15, 0.40},
+     {0.95, 0.45, 0.30},
+     {1.0, 0.80, 0.40}},
     {"forest.jpg",
      "森林",
+     "风景",
+     1,
      Theme::Mountains,
      {0.80, 0.92, 0.80},
      {0.60, 0.75, 0.55},
      {0.10, 0.35, 0.20}},
-    {"dunes.jpg", "沙丘", Theme::Dunes, {0.98, 0.85, 0.60}, {0.90, 0.60, 0.35}, {0.70, 0.40, 0.20}},
-    {"neon.png", "霓虹", Theme::Rays, {0.10, 0.02, 0.20}, {0.35, 0.05, 0.40}, {0.10, 0.90, 1.0}},
-    {"lake.jpg", "湖光", Theme::Waves, {0.85, 0.95, 0.90}, {0.25, 0.55, 0.55}, {1.0, 1.0, 1.0}},
-    {"snow.jpg", "雪原", Theme::Dunes, {0.75, 0.85, 0.98}, {0.95, 0.97, 1.0}, {0.70, 0.78, 0.90}},
+    {"dunes.jpg",
+     "沙丘",
+     "风景",
+     1,
+     Theme::Dunes,
+     {0.98, 0.85, 0.60},
+     {0.90, 0.60, 0.35},
+     {0.70, 0.40, 0.20}},
+    {"neon.png",
+     "霓虹",
+     "抽象",
+     1,
+     Theme::Rays,
+     {0.10, 0.02, 0.20},
+     {0.35, 0.05, 0.40},
+     {0.10, 0.90, 1.0}},
+    {"lake.jpg",
+     "湖光",
+     "海洋",
+     1,
+     Theme::Waves,
+     {0.85, 0.95, 0.90},
+     {0.25, 0.55, 0.55},
+     {1.0, 1.0, 1.0}},
+    {"snow.jpg",
+     "雪原",
+     "风景",
+     1,
+     Theme::Dunes,
+     {0.75, 0.85, 0.98},
+     {0.95, 0.97, 1.0},
+     {0.70, 0.78, 0.90}},
+    {"night-sky.jpg",
+     "Night Sky",
+     "夜空",
+     1,
+     Theme::Stars,
+     {0.05, 0.02, 0.15},
+     {0.25, 0.10, 0.35},
+     {0.95, 0.90, 1.0}},
 };
 
 // A small deterministic generator, so that every cache holds the same pictures.
@@ -269,15 +369,17 @@ void Draw(cairo_t* cr, const DemoPicture& p, uint32_t seed) {
 // Saves the surface as JPEG through gdk-pixbuf (cairo writes only PNG).
 bool SaveJpeg(cairo_surface_t* surface, const std::string& path) {
     cairo_surface_flush(surface);
+    int width = cairo_image_surface_get_width(surface);
+    int height = cairo_image_surface_get_height(surface);
     const unsigned char* data = cairo_image_surface_get_data(surface);
     int stride = cairo_image_surface_get_stride(surface);
-    GdkPixbuf* pixbuf = gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, kWidth, kHeight);
+    GdkPixbuf* pixbuf = gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, width, height);
     unsigned char* pixels = gdk_pixbuf_get_pixels(pixbuf);
     int rowstride = gdk_pixbuf_get_rowstride(pixbuf);
-    for (int y = 0; y < kHeight; ++y) {
+    for (int y = 0; y < height; ++y) {
         const uint32_t* in = reinterpret_cast<const uint32_t*>(data + y * stride);
         unsigned char* out = pixels + y * rowstride;
-        for (int x = 0; x < kWidth; ++x) {
+        for (int x = 0; x < width; ++x) {
             out[x * 3] = static_cast<unsigned char>(in[x] >> 16);
             out[x * 3 + 1] = static_cast<unsigned char>(in[x] >> 8);
             out[x * 3 + 2] = static_cast<unsigned char>(in[x]);
@@ -292,8 +394,10 @@ bool SaveJpeg(cairo_surface_t* surface, const std::string& path) {
 }
 
 bool WritePicture(const DemoPicture& p, uint32_t seed, const std::filesystem::path& folder) {
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kWidth, kHeight);
+    cairo_surface_t* surface =
+        cairo_image_surface_create(CAIRO_FORMAT_RGB24, kWidth * p.scale, kHeight * p.scale);
     cairo_t* cr = cairo_create(surface);
+    cairo_scale(cr, p.scale, p.scale);
     Draw(cr, p, seed);
     cairo_destroy(cr);
     std::string path = (folder / p.file).string();
@@ -342,7 +446,7 @@ std::filesystem::path EnsureDemoPictures(const std::filesystem::path& cacheRoot)
             std::filesystem::remove_all(staging, error);
             return {};
         }
-        names << p.file << '\t' << p.name << '\n';
+        names << p.file << '\t' << p.name << '\t' << p.category << '\n';
     }
     names.close();
     std::filesystem::rename(staging, folder, error);

@@ -1,7 +1,12 @@
 #include "service/LumoraService.h"
 
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <fstream>
+#include <memory>
 #include <sstream>
+#include <thread>
 
 #include "service/LibraryPage.h"
 #include "service/QueryText.h"
@@ -35,13 +40,15 @@ bool IsPlainHost(std::string_view host) {
 
 }  // namespace
 
-LumoraService::LumoraService(PictureLibrary library, RequestLog& log, std::string version,
-                             std::string ad)
+LumoraService::LumoraService(PictureLibrary library, RequestLog& log, UsageReports& reports,
+                             std::string version, std::string ad, int dripMs)
     : m_library(std::move(library)),
       m_thumbnails(m_library),
       m_log(log),
+      m_reports(reports),
       m_version(std::move(version)),
-      m_ad(std::move(ad)) {}
+      m_ad(std::move(ad)),
+      m_dripMs(dripMs) {}
 
 std::string LumoraService::ScriptReply(std::string_view op) const {
     if (op == "getversion") return m_version;
@@ -63,9 +70,9 @@ std::string LumoraService::RawQuery(const httplib::Request& request) {
     return question == std::string::npos ? std::string() : request.target.substr(question + 1);
 }
 
-void LumoraService::ServePicture(const std::string& file, httplib::Response& response) {
-    bool thumbnail = file.starts_with("thumb_");
-    const Picture* picture = m_library.Find(thumbnail ? file.substr(6) : file);
+void LumoraService::ServePicture(const std::string& urlName, httplib::Response& response) {
+    bool thumbnail = urlName.starts_with("thumb_");
+    const Picture* picture = m_library.Find(thumbnail ? urlName.substr(6) : urlName);
     if (!picture) {
         response.status = 404;
         return;
@@ -80,13 +87,36 @@ void LumoraService::ServePicture(const std::string& file, httplib::Response& res
         return;
     }
     std::ifstream in(m_library.Directory() / picture->file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
+    std::ostringstream read;
+    read << in.rdbuf();
     if (!in) {
         response.status = 404;
         return;
     }
-    response.set_content(bytes.str(), ContentTypeFor(picture->file).c_str());
+    std::string type = ContentTypeFor(picture->file);
+    if (m_dripMs <= 0) {
+        response.set_content(read.str(), type.c_str());
+        return;
+    }
+    // The length goes out first, so the client can tell a cut-off body from a whole one.
+    auto bytes = std::make_shared<std::string>(read.str());
+    int dripMs = m_dripMs;
+    response.set_content_provider(
+        bytes->size(), type,
+        [bytes, dripMs](size_t offset, size_t length, httplib::DataSink& sink) {
+            if (offset > 0) std::this_thread::sleep_for(std::chrono::milliseconds(dripMs));
+            return sink.write(bytes->data() + offset, std::min(length, kDripChunk));
+        });
+}
+
+void LumoraService::RecordReport(const httplib::Request& request) {
+    std::optional<UsageReport> report =
+        UsageReport::FromQuery(RawQuery(request), UsageReports::UtcNow(), request.remote_addr);
+    if (report && !m_reports.Record(*report)) {
+        // The reply still goes out: a full disk must not stop the program's start.
+        std::fprintf(stderr, "lumora-service: usage report not stored: %s\n",
+                     m_reports.Error().c_str());
+    }
 }
 
 void LumoraService::Install(httplib::Server& server) {
@@ -97,15 +127,17 @@ void LumoraService::Install(httplib::Server& server) {
     });
     server.Get("/kavri/lm/lm.php",
                [this](const httplib::Request& request, httplib::Response& response) {
+                   // Stored before the reply goes out, like the log line.
+                   RecordReport(request);
                    response.set_content(ScriptReply(request.get_param_value("op")), kText);
                });
-    server.Get("/kavri/lm/index.php",
-               [this](const httplib::Request& request, httplib::Response& response) {
-                   response.set_content(
-                       LibraryPage::Render(m_library, Origin(request), IntParam(request, "cid", 1),
-                                           IntParam(request, "page", 1)),
-                       kHtml);
-               });
+    server.Get("/kavri/lm/index.php", [this](const httplib::Request& request,
+                                             httplib::Response& response) {
+        response.set_content(
+            LibraryPage::Render(m_library, Origin(request), IntParam(request, "cid", 1),
+                                IntParam(request, "page", 1), request.get_param_value("q")),
+            kHtml);
+    });
     server.Get("/kavri/lm/notice.php",
                [](const httplib::Request&, httplib::Response& response) { response.status = 204; });
     server.Get(R"(/kavri/lm/pics/([^/]+))",

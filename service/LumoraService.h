@@ -8,6 +8,7 @@
 #include "service/PictureLibrary.h"
 #include "service/RequestLog.h"
 #include "service/Thumbnails.h"
+#include "service/UsageReports.h"
 
 namespace lumora::service {
 
@@ -17,8 +18,13 @@ class LumoraService {
 public:
     static constexpr const char* kDefaultAdCaption = "Lumora每日精选壁纸";
 
-    // `ad` is the getad reply, UTF-8 "caption,target".
-    LumoraService(PictureLibrary library, RequestLog& log, std::string version, std::string ad);
+    // Full-size pictures sent slowly go out in chunks of this size.
+    static constexpr size_t kDripChunk = 16 * 1024;
+
+    // `ad` is the getad reply, UTF-8 "caption,target"; `dripMs` > 0 sends full-size pictures in
+    // chunks that far apart, as over a slow line.
+    LumoraService(PictureLibrary library, RequestLog& log, UsageReports& reports,
+                  std::string version, std::string ad, int dripMs = 0);
     LumoraService(const LumoraService&) = delete;
     LumoraService& operator=(const LumoraService&) = delete;
 
@@ -33,13 +39,16 @@ public:
     static std::string RawQuery(const httplib::Request& request);
 
 private:
-    void ServePicture(const std::string& file, httplib::Response& response);
+    void ServePicture(const std::string& urlName, httplib::Response& response);
+    void RecordReport(const httplib::Request& request);
 
     PictureLibrary m_library;
     Thumbnails m_thumbnails;
     RequestLog& m_log;
+    UsageReports& m_reports;
     std::string m_version;
     std::string m_ad;
+    int m_dripMs;
 };
 
 }  // namespace lumora::service

@@ -17,6 +17,8 @@ struct ServiceOptions {
         ad;                   // "caption,target"; by default one for the service's own home page
     std::string picturesDir;  // empty: the drawn demo library
     std::string cacheDir;     // empty: the user's cache folder
+    std::string dbPath;       // empty: beside the log, or in the cache folder
+    int dripMs = 0;           // > 0: full-size pictures go out in small chunks this far apart
 
     static const char* Usage();
     // Reads "--name value" and "--name=value" options; nullopt with `error` set on a bad one.

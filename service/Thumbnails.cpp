@@ -2,6 +2,8 @@
 
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
+#include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <sstream>
 
@@ -30,13 +32,25 @@ std::string ContentTypeFor(const std::string& file) {
 }
 
 ImageBytes Thumbnails::Scale(const std::string& path, int width, int height) {
+    int fileWidth = 0, fileHeight = 0;
+    if (!gdk_pixbuf_get_file_info(path.c_str(), &fileWidth, &fileHeight) || fileWidth <= 0 ||
+        fileHeight <= 0) {
+        return {};
+    }
+    double scale =
+        std::max(static_cast<double>(width) / fileWidth, static_cast<double>(height) / fileHeight);
+    int scaledWidth = std::max(width, static_cast<int>(std::ceil(fileWidth * scale)));
+    int scaledHeight = std::max(height, static_cast<int>(std::ceil(fileHeight * scale)));
     GError* error = nullptr;
-    GdkPixbuf* pixbuf =
-        gdk_pixbuf_new_from_file_at_scale(path.c_str(), width, height, TRUE, &error);
-    if (!pixbuf) {
+    GdkPixbuf* scaled =
+        gdk_pixbuf_new_from_file_at_scale(path.c_str(), scaledWidth, scaledHeight, FALSE, &error);
+    if (!scaled) {
         g_clear_error(&error);
         return {};
     }
+    GdkPixbuf* pixbuf = gdk_pixbuf_new_subpixbuf(scaled, (scaledWidth - width) / 2,
+                                                 (scaledHeight - height) / 2, width, height);
+    g_object_unref(scaled);
     // JPEG stays JPEG; everything else becomes PNG so that transparency survives.
     bool jpeg = ContentTypeFor(path) == "image/jpeg";
     gchar* buffer = nullptr;

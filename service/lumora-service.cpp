@@ -46,11 +46,11 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    std::filesystem::path cacheRoot =
+        options->cacheDir.empty() ? DefaultCacheRoot() : std::filesystem::path(options->cacheDir);
     std::filesystem::path pictures = options->picturesDir;
     if (pictures.empty()) {
-        pictures = EnsureDemoPictures(options->cacheDir.empty()
-                                          ? DefaultCacheRoot()
-                                          : std::filesystem::path(options->cacheDir));
+        pictures = EnsureDemoPictures(cacheRoot);
         if (pictures.empty()) {
             std::cerr << "lumora-service: cannot write the demo pictures\n";
             return 1;
@@ -63,6 +63,20 @@ int main(int argc, char** argv) {
     RequestLog log(options->logPath);
     if (!log.IsOpen()) {
         std::cerr << "lumora-service: cannot open the log " << options->logPath << '\n';
+        return 1;
+    }
+
+    std::filesystem::path dbPath = options->dbPath.empty()
+                                       ? UsageReports::DefaultPath(options->logPath, cacheRoot)
+                                       : std::filesystem::path(options->dbPath);
+    if (dbPath.has_parent_path()) {
+        std::error_code ignored;
+        std::filesystem::create_directories(dbPath.parent_path(), ignored);
+    }
+    UsageReports reports(dbPath.string());
+    if (!reports.IsOpen()) {
+        std::cerr << "lumora-service: cannot open the database " << dbPath.string() << ": "
+                  << reports.Error() << '\n';
         return 1;
     }
 
@@ -89,7 +103,8 @@ int main(int argc, char** argv) {
     std::string ad =
         options->ad.value_or(std::string(LumoraService::kDefaultAdCaption) + ",http://" + adHost +
                              ":" + std::to_string(port) + "/desk/");
-    LumoraService service(PictureLibrary::Load(pictures), log, options->version, ad);
+    LumoraService service(PictureLibrary::Load(pictures), log, reports, options->version, ad,
+                          options->dripMs);
     service.Install(server);
 
     std::printf("%d\n", port);

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The reference service as the program and a browser see it: the service script's replies, the
-# request log, the online library page with its pictures, and the site's home and search pages.
+# request log and the usage reports in SQLite, the online library page with its categories,
+# search, paging and pictures (both sizes, JPEG and PNG), the site's home and search pages, a
+# folder of one's own pictures, and full-size pictures dripped as over a slow line.
 source "$(dirname "$0")/lib/common.sh"
 e2e_init
 
@@ -10,6 +12,8 @@ get() {
     cat "$E2E_TMP/body"
 }
 status() { cat "$E2E_TMP/status"; }
+# The program percent-decodes a link before it takes it apart.
+decode() { python3 -c 'import sys, urllib.parse; print(urllib.parse.unquote(sys.argv[1]))' "$1"; }
 script="kavri/lm/lm.php"
 
 e2e_start_service
@@ -31,6 +35,19 @@ e2e_expect_eq "$(sed -n 2p "$SERVICE_LOG")" \
 e2e_expect_eq "$(sed -n 3p "$SERVICE_LOG")" "/$script?op=exit&uid=&mac=&stype=autostart&version=" "exit line"
 e2e_expect_eq "$(sed -n 5p "$SERVICE_LOG")" "/$script" "a request without a query"
 
+# The usage reports are rows of an SQLite database beside the log, countable with sqlite3 while
+# the service runs: getversion, getad and exit are reports, other operations are not.
+db=${SERVICE_LOG%.log}.db
+[ -f "$db" ] || e2e_fail "no report database beside the log"
+e2e_expect_eq "$(sqlite3 "$db" "SELECT COUNT(*) FROM reports")" "3" "reports"
+e2e_expect_eq "$(sqlite3 "$db" "SELECT COUNT(DISTINCT uid) FROM reports WHERE uid <> ''")" "1" "installations"
+e2e_expect_eq "$(sqlite3 "$db" "SELECT COUNT(*) FROM reports WHERE op = 'getversion'")" "1" "starts"
+e2e_expect_eq "$(sqlite3 -separator '|' "$db" "SELECT op, quote(uid), mac, stype, quote(version), address FROM reports WHERE op = 'getad'")" \
+    "getad|'4711'|00-1A-2B-3C-4D-5E |runstart|''|127.0.0.1" "getad row"
+e2e_expect_eq "$(sqlite3 "$db" "SELECT quote(uid) FROM reports WHERE op = 'getversion'")" "NULL" "a report without the suffix"
+sqlite3 "$db" "SELECT time FROM reports" | grep -qvE '^[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}$' &&
+    e2e_fail "report times: $(sqlite3 "$db" "SELECT time FROM reports")"
+
 # The library page: cards whose links carry the thumbnail URL and the name, and the functions.
 page=$(get "$default_url/kavri/lm/index.php?cid=1")
 e2e_expect_eq "$(status)" "200" "library page"
@@ -41,10 +58,14 @@ mapfile -t favourite_links < <(grep -o 'href="sclm:[^"]*"' <<<"$page" | sed 's/^
 e2e_expect_eq "${#wallpaper_links[@]}" "8" "wallpaper buttons on the first page"
 e2e_expect_eq "${#favourite_links[@]}" "8" "favourite buttons on the first page"
 e2e_expect_eq "${favourite_links[*]}" "${wallpaper_links[*]}" "both buttons of a card name the same picture"
+page2=$(get "$default_url/kavri/lm/index.php?cid=1&page=2")
+mapfile -t -O 8 wallpaper_links < <(grep -o 'href="app:[^"]*"' <<<"$page2" | sed 's/^href="app://; s/"$//; s/&gt;/>/')
+e2e_expect_eq "${#wallpaper_links[@]}" "16" "wallpaper buttons on both pages"
 names=()
+sizes=()
 for link in "${wallpaper_links[@]}"; do
     thumb=${link%%>*}
-    names+=("${link#*>}")
+    names+=("$(decode "${link#*>}")")
     case $thumb in "$default_url"/kavri/lm/pics/thumb_*) ;; *) e2e_fail "unexpected picture part $thumb" ;; esac
     # The program fetches the picture part without "thumb_": that is the full picture.
     full=${thumb//thumb_/}
@@ -52,13 +73,31 @@ for link in "${wallpaper_links[@]}"; do
     curl -s -o "$E2E_TMP/full" -w '%{http_code} %{content_type}\n' "$full" >"$E2E_TMP/full.status"
     read -r code type <"$E2E_TMP/full.status"
     e2e_expect_eq "$code" "200" "full picture $full"
-    case $type in image/jpeg | image/png) ;; *) e2e_fail "$full is served as $type" ;; esac
-    e2e_expect_eq "$(identify -format '%w' "$E2E_TMP/full")" "1920" "width of $full"
-    e2e_expect_eq "$(identify -format '%w' "$E2E_TMP/thumb")" "320" "width of $thumb"
+    extension=${full##*.}
+    case $extension/$type in jpg/image/jpeg | png/image/png) ;; *) e2e_fail "$full is served as $type" ;; esac
+    sizes+=("$extension $(identify -format '%wx%h' "$E2E_TMP/full")")
+    e2e_expect_eq "$(identify -format '%wx%h' "$E2E_TMP/thumb")" "206x150" "size of $thumb"
 done
-grep -qx '晨曦' < <(printf '%s\n' "${names[@]}") || e2e_fail "no picture named 晨曦: ${names[*]}"
-page2=$(get "$default_url/kavri/lm/index.php?cid=1&page=2")
-e2e_expect_eq "$(grep -o 'href="app:' <<<"$page2" | wc -l)" "4" "wallpaper buttons on the second page"
+for name in 晨曦 "Blue Hour" 极光\ 4K Sunrise; do
+    grep -qxF "$name" < <(printf '%s\n' "${names[@]}") || e2e_fail "no picture named $name: ${names[*]}"
+done
+for size in "jpg 1920x1080" "png 1920x1080" "jpg 3840x2160" "png 3840x2160"; do
+    grep -qxF "$size" < <(printf '%s\n' "${sizes[@]}") || e2e_fail "no picture of $size: ${sizes[*]}"
+done
+grep -vqxE '(jpg|png) (1920x1080|3840x2160)' < <(printf '%s\n' "${sizes[@]}") && e2e_fail "odd sizes: ${sizes[*]}"
+
+# Categories, and the page's own search box (a GET form sending UTF-8), with its paging.
+cards() { grep -o 'href="app:' | wc -l; }
+e2e_expect_eq "$(get "$default_url/kavri/lm/index.php?cid=3" | cards)" "3" "cards of 夜空"
+get "$default_url/kavri/lm/index.php?cid=3" | grep -q 'class="current">夜空<' || e2e_fail "夜空 not current"
+e2e_expect_eq "$(get "$default_url/kavri/lm/index.php?cid=42" | cards)" "8" "an unknown category shows all"
+e2e_expect_eq "$(get "$default_url/kavri/lm/index.php?cid=1&q=%E6%98%9F" | cards)" "1" "search for 星"
+e2e_expect_eq "$(get "$default_url/kavri/lm/index.php?cid=1&q=sky" | cards)" "1" "search for sky"
+e2e_expect_eq "$(get "$default_url/kavri/lm/index.php?cid=1&q=j" | cards)" "8" "search for j, first page"
+get "$default_url/kavri/lm/index.php?cid=1&q=j" | grep -q 'index.php?cid=1&amp;page=2&amp;q=j"' ||
+    e2e_fail "the pager forgets the keyword"
+get "$default_url/kavri/lm/index.php?cid=1&q=%3Cb%3E" | grep -q '没有找到与“&lt;b&gt;”相关的壁纸' ||
+    e2e_fail "no-result search"
 
 # The page's functions report to notice.php, which a scenario can watch for in the log.
 get "$default_url/kavri/lm/notice.php?fn=TestFunc&name=%E6%99%A8%E6%9B%A6" >/dev/null
@@ -83,24 +122,61 @@ get "$default_url/desk/" | grep -q 'Lumora 1.0' || e2e_fail "home page without t
 get "$default_url/desk" >/dev/null
 e2e_expect_eq "$(status)" "302" "/desk redirects"
 
-# Options: the version, the ad and a folder of one's own pictures (thumbnails made on the fly).
+# Options: the version, the ad, the database and a folder of one's own pictures (thumbnails made
+# on the fly, names from the file names, URLs that survive the program's decoding).
 own=$E2E_TMP/own
 mkdir -p "$own"
 convert -size 800x600 gradient:red-blue "$own/red sea.jpg"
+convert -size 640x480 gradient:green-white "$own/红 海.png"
 echo "not a picture" >"$own/notes.txt"
 first_log=$SERVICE_LOG
 first_lines=$(wc -l <"$first_log")
-e2e_start_service --version " 2.0 beta" --ad "新版壁纸,https://example.org/a,b" --pictures "$own"
+e2e_start_service --version " 2.0 beta" --ad "新版壁纸,https://example.org/a,b" --pictures "$own" \
+    --db "$E2E_TMP/own reports.db"
 e2e_expect_eq "$(get "$SERVICE_URL/$script?op=getversion")" " 2.0 beta" "--version"
 e2e_expect_eq "$(get "$SERVICE_URL/$script?op=getad")" "新版壁纸,https://example.org/a,b" "--ad"
+e2e_expect_eq "$(sqlite3 "$E2E_TMP/own reports.db" "SELECT group_concat(op) FROM reports")" "getversion,getad" "--db"
+[ -e "${SERVICE_LOG%.log}.db" ] && e2e_fail "a database beside the log despite --db"
 page=$(get "$SERVICE_URL/kavri/lm/index.php?cid=1")
-grep -q "href=\"app:$SERVICE_URL/kavri/lm/pics/thumb_red%20sea.jpg&gt;red sea\"" <<<"$page" ||
-    e2e_fail "own picture not on the page"
-e2e_expect_eq "$(grep -o 'href="app:' <<<"$page" | wc -l)" "1" "only pictures are listed"
-curl -s -o "$E2E_TMP/own-thumb" "$SERVICE_URL/kavri/lm/pics/thumb_red%20sea.jpg"
-e2e_expect_eq "$(identify -format '%wx%h' "$E2E_TMP/own-thumb")" "267x200" "made thumbnail"
+e2e_expect_eq "$(cards <<<"$page")" "2" "only pictures are listed"
+own_sizes=()
+while read -r link; do
+    thumb=${link%%>*}
+    name=$(decode "${link#*>}")
+    curl -s -o "$E2E_TMP/own-thumb" "$thumb"
+    e2e_expect_eq "$(identify -format '%wx%h' "$E2E_TMP/own-thumb")" "206x150" "made thumbnail of $name"
+    curl -s -o "$E2E_TMP/own-full" "$(decode "${thumb//thumb_/}")"
+    own_sizes+=("$name $(identify -format '%wx%h' "$E2E_TMP/own-full")")
+done < <(grep -o 'href="app:[^"]*"' <<<"$page" | sed 's/^href="app://; s/"$//; s/&gt;/>/')
+e2e_expect_eq "${own_sizes[*]}" "red sea 800x600 红 海 640x480" "own pictures by their names"
 e2e_expect_eq "$(sed -n 1p "$SERVICE_LOG")" "/$script?op=getversion" "second service's log"
 e2e_expect_eq "$(wc -l <"$first_log")" "$first_lines" "first service's log after the second one's requests"
+
+# --drip-ms: full-size pictures arrive in small chunks that far apart, whole in the end; pages and
+# thumbnails are not slowed.
+e2e_start_service --drip-ms 300
+dawn=$SERVICE_URL/kavri/lm/pics/dawn.jpg
+curl -s -o "$E2E_TMP/dawn-fast" "$default_url/kavri/lm/pics/dawn.jpg"
+full_size=$(stat -c %s "$E2E_TMP/dawn-fast")
+[ "$full_size" -gt $((4 * 16384)) ] || e2e_fail "dawn.jpg is too small to drip: $full_size"
+seconds=$(curl -s -o "$E2E_TMP/dawn-slow" -w '%{time_total}' "$dawn")
+cmp -s "$E2E_TMP/dawn-fast" "$E2E_TMP/dawn-slow" || e2e_fail "the dripped picture differs"
+chunks=$(((full_size + 16383) / 16384))
+awk -v s="$seconds" -v least="$(((chunks - 1) * 300))" 'BEGIN { exit !(s * 1000 >= least) }' ||
+    e2e_fail "dawn.jpg came in ${seconds}s, faster than $chunks chunks 300 ms apart"
+# Cut off after a while the transfer holds some chunks but not all of them.
+curl -s -o "$E2E_TMP/dawn-part" --max-time 0.7 "$dawn" && e2e_fail "a dripped picture came whole in 0.7 s"
+part=$(stat -c %s "$E2E_TMP/dawn-part")
+[ "$part" -ge 16384 ] && [ "$part" -lt "$full_size" ] || e2e_fail "after 0.7 s: $part of $full_size bytes"
+# A thumbnail of more than one chunk would wait between its chunks if it were dripped.
+curl -s -o "$E2E_TMP/neon-thumb" "$SERVICE_URL/kavri/lm/pics/thumb_neon.png"
+[ "$(stat -c %s "$E2E_TMP/neon-thumb")" -gt 16384 ] || e2e_fail "thumb_neon.png fits one chunk"
+for fast in "kavri/lm/pics/thumb_neon.png" "kavri/lm/index.php?cid=1" "$script?op=getversion"; do
+    seconds=$(curl -s -o /dev/null -w '%{time_total}' "$SERVICE_URL/$fast")
+    awk -v s="$seconds" 'BEGIN { exit !(s < 0.25) }' || e2e_fail "$fast took ${seconds}s under --drip-ms"
+done
+curl -s -o "$E2E_TMP/aurora" "$SERVICE_URL/kavri/lm/pics/aurora-4k.png"
+e2e_expect_eq "$(identify -format '%wx%h %m' "$E2E_TMP/aurora")" "3840x2160 PNG" "dripped 4K picture"
 
 # A taken port is an error, not a silent second service.
 if "$LUMO_APP_BUILD/lumora-service" --port "$SERVICE_PORT" --pictures "$own" >/dev/null 2>&1; then
