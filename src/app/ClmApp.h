@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/DiskSpace.h"
 #include "platform/Host.h"
 #include "platform/HttpClient.h"
 #include "platform/InstanceLock.h"
@@ -16,6 +17,7 @@ struct AppPorts {
     HttpClient& http;
     Shell& shell;
     InstanceLock& instanceLock;
+    DiskSpace& diskSpace = SystemDiskSpace();
 };
 
 // The application object: start-up with its single-instance and version checks, the update

@@ -51,6 +51,7 @@ ClmDlg::ClmDlg(ClmApp& app)
       m_config(app.ApplicationDirectory() + "/conf.ini"),
       m_rotation(m_config, Strings().collectionDirectory,
                  [](const std::string& picture) { WallpaperApplier().ApplyPicture(picture); }),
+      m_settings(app),
       m_search(app.Ports().shell, app.ApplicationDirectory() + "/conf.ini") {
     const std::string& appDir = app.ApplicationDirectory();
     MainWindowSkin::LoadProgramIcon(m_programIcon, appDir + MainWindowSkin::kProgramIconFile);
