@@ -2,7 +2,6 @@
 
 #include <map>
 #include <string>
-#include <vector>
 
 #include "platform/DiskSpace.h"
 
@@ -12,14 +11,12 @@ namespace lumora {
 class FixedDiskSpace : public DiskSpace {
 public:
     std::optional<std::uint64_t> FreeBytes(const std::string& path) override {
-        asked.push_back(path);
         auto it = freeBytes.find(path);
         if (it == freeBytes.end()) return std::nullopt;
         return it->second;
     }
 
     std::map<std::string, std::uint64_t> freeBytes;
-    std::vector<std::string> asked;
 };
 
 }  // namespace lumora
