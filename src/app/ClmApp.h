@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/DesktopBackground.h"
+#include "platform/DiskSpace.h"
 #include "platform/Host.h"
 #include "platform/HttpClient.h"
 #include "platform/InstanceLock.h"
@@ -18,6 +19,7 @@ struct AppPorts {
     Shell& shell;
     InstanceLock& instanceLock;
     DesktopBackground& desktop;
+    DiskSpace& diskSpace = SystemDiskSpace();
 };
 
 // The application object: start-up with its single-instance and version checks, the update

@@ -8,4 +8,8 @@ namespace lumora {
 // configuration directory ($XDG_CONFIG_HOME, else ~/.config). Empty when neither is known.
 std::string ClientIdFilePath();
 
+// The program's entry among the user's autostart programs: "autostart/lumo.desktop" in the
+// same configuration directory. Empty when it is not known.
+std::string AutostartFilePath();
+
 }  // namespace lumora

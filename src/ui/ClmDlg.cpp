@@ -54,6 +54,7 @@ ClmDlg::ClmDlg(ClmApp& app)
                  [&desktop = app.Ports().desktop](const std::string& picture) {
                      WallpaperApplier(Strings().collectionDirectory, desktop).ApplyPicture(picture);
                  }),
+      m_settings(app),
       m_search(app.Ports().shell, app.ApplicationDirectory() + "/conf.ini") {
     const std::string& appDir = app.ApplicationDirectory();
     MainWindowSkin::LoadProgramIcon(m_programIcon, appDir + MainWindowSkin::kProgramIconFile);

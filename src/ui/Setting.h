@@ -1,13 +1,68 @@
 #pragma once
 
+#include <string>
+
+#include "app/AutostartEntry.h"
+#include "skin/BgButton.h"
 #include "wnd/Dialog.h"
 
 namespace lumora {
 
-// The settings dialog, a pop-up over the main window.
+class ClmApp;
+
+// Control ids of the settings dialog (besides IDOK and IDCANCEL).
+inline constexpr int kIdSettingsTitle = 1032;
+inline constexpr int kIdSettingsClose = 1034;
+inline constexpr int kIdAutostartBox = 1022;
+inline constexpr int kIdHideOnClose = 1024;
+inline constexpr int kIdExitOnClose = 1025;
+inline constexpr int kIdCollectionField = 1027;
+inline constexpr int kIdBrowse = 1028;
+inline constexpr int kIdFreeSpace = 1029;
+
+// One image button of the settings dialog: its control, how it draws and its skin images.
+struct SettingsButton {
+    int id;
+    int kind;
+    const char* normalImage;  // relative to the application directory
+    const char* hoverImage;
+};
+
+// Close, OK, Cancel and Browse.
+extern const SettingsButton kSettingsButtons[4];
+
+// The settings dialog: the autostart entry, what the main window's close button does, and the
+// collection directory with the free space of its disk. Created hidden once; its controls are
+// filled then and keep whatever the user leaves in them. OK saves the autostart entry and the
+// close action; Browse saves a new collection directory at once.
 class Setting : public Dialog {
 public:
-    Setting();
+    explicit Setting(ClmApp& app);
+
+    // The value OK writes to YCTASK: 1 hides the main window, 0 ends the program.
+    int CloseAction() const { return m_closeAction; }
+    BgButton& ImageButton(int id);
+
+protected:
+    void DoDataExchange() override;
+    bool OnInitDialog() override;
+    bool OnCommand(UINT id, UINT code, Wnd* control) override;
+    void OnOK() override;
+    bool OnEraseBkgnd(DC& dc) override;
+    Brush OnCtlColor(DC& dc, Wnd& control, UINT ctlColor) override;
+
+private:
+    std::string AppFile(const char* relative) const;
+    void ShowFreeSpace(const std::string& directory);
+    void Browse();
+
+    ClmApp& m_app;
+    BgButton m_closeButton;
+    BgButton m_okButton;
+    BgButton m_cancelButton;
+    BgButton m_browseButton;
+    AutostartEntry m_autostart;
+    int m_closeAction = 1;
 };
 
 }  // namespace lumora

@@ -14,40 +14,6 @@ e2e_start_trayer
 e2e_start_service
 e2e_make_app_dir
 
-# The program's icon in trayer's panel, as "X Y" of its centre; false while there is none. The
-# icon is the small window named after its tip, "Lumora", embedded in the panel.
-tray_icon_centre() {
-    timeout 5 xwininfo -root -tree | awk '
-        /"Lumora"/ && / [0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+ +\+-?[0-9]+\+-?[0-9]+$/ {
-            split($(NF-1), g, /[x+]/); split($NF, a, /\+/)
-            if (g[1] >= 8 && g[1] <= 48 && g[2] >= 8 && g[2] <= 48 && a[2] >= 0) { print a[2] + int(g[1] / 2), a[3] + int(g[2] / 2); found = 1; exit }
-        }
-        END { exit !found }'
-}
-click_tray_icon() {
-    local xy
-    xy=$(tray_icon_centre) || e2e_fail "no icon in the notification area"
-    # shellcheck disable=SC2086
-    e2e_click $xy "${1:-1}"
-}
-# Chooses the tray menu's last item, "退出", by keyboard once the menu is up.
-tray_exit() {
-    click_tray_icon 3
-    e2e_wait_until 10 sh -c 'xdotool search --onlyvisible --class lumo | while read -r w; do xwininfo -id "$w" | grep -q "Map State: IsViewable" && exit 0; done; exit 1' || true
-    sleep 0.5
-    xdotool key Up Return
-}
-# The main window: the program's visible 900 x 667 window; false while there is none.
-main_window_id() {
-    local w
-    for w in $(xdotool search --onlyvisible --class lumo 2>/dev/null); do
-        xwininfo -id "$w" | grep -q -- '-geometry 900x667' && { echo "$w"; return 0; }
-    done
-    return 1
-}
-main_window_shown() { main_window_id >/dev/null; }
-main_window_gone() { ! main_window_id >/dev/null; }
-tray_icon_gone() { ! tray_icon_centre >/dev/null; }
 lumo_texts() { /usr/bin/python3 "$LUMO_SOURCE_DIR/tests/e2e/dialog_text.py" lumo 2>/dev/null || true; }
 
 # 1. Start from the program's own folder.

@@ -10,18 +10,21 @@
 #include "app/ClmApp.h"
 #include "app/ProcessStrings.h"
 #include "platform/AppDirectory.h"
+#include "platform/headless/FixedDiskSpace.h"
 #include "platform/headless/RecordingDesktopBackground.h"
 #include "platform/headless/RecordingShell.h"
 #include "platform/linux/FlockInstanceLock.h"
 #include "support/HeadlessHostFixture.h"
 #include "support/LoopbackServer.h"
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 #include "ui/ClmDlg.h"
 
 namespace lumora {
 
 // An installation in a temporary folder with the default skin, a conf.ini pointing at a
-// loopback service that answers getad and exit, and the process started from that folder.
+// loopback service that answers getad and exit, and the process started from that folder. The
+// user's configuration folder (autostart entry, client id) is a folder of the test too.
 class ClmDlgTest : public HeadlessHostFixture {
 protected:
     static constexpr const char* kService = "/kavri/lm/lm.php";
@@ -37,8 +40,8 @@ protected:
         });
         WriteConfig("");
         ChangeDirectory(dir.Path());
-        app = std::make_unique<ClmApp>(AppPorts{host, SystemHttpClient(), shell, lock, desktop},
-                                       dir.Path().string());
+        app = std::make_unique<ClmApp>(
+            AppPorts{host, SystemHttpClient(), shell, lock, desktop, disk}, dir.Path().string());
     }
     ~ClmDlgTest() override {
         dlg.reset();
@@ -89,10 +92,12 @@ protected:
 
     std::string adReply = "Lumora 2.0,http://ad.test/page";
     test::TempDir dir;
+    test::ScopedEnv configHome{"XDG_CONFIG_HOME", (dir / "config").c_str()};
     test::LoopbackServer server;
     RecordingShell shell;
     RecordingDesktopBackground desktop;
     FlockInstanceLock lock;
+    FixedDiskSpace disk;
     std::unique_ptr<ClmApp> app;
     std::unique_ptr<ClmDlg> dlg;
 

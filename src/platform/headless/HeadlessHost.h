@@ -136,6 +136,16 @@ public:
     // The virtual clock: fires due timers in time order, running until idle after each.
     void Advance(unsigned ms);
     unsigned long long Now() const { return m_now; }
+    // The running timers: each one's period and when it fires next, in starting order.
+    struct TimerState {
+        unsigned period;
+        unsigned long long due;
+    };
+    std::vector<TimerState> RunningTimers() const {
+        std::vector<TimerState> timers;
+        for (const auto& [id, timer] : m_timers) timers.push_back({timer.period, timer.due});
+        return timers;
+    }
 
     // Synthetic mouse, by screen coordinates (the surface under the point gets it) or client
     // coordinates of a surface. Each call runs until idle afterwards.

@@ -107,6 +107,9 @@ void GtkSurface::Move(const Rect& screen) {
     const int width = std::max(1, screen.Width());
     const int height = std::max(1, screen.Height());
     gtk_widget_set_size_request(m_canvas, width, height);
+    // A layout does not ask for its children's size; without its own request a small window
+    // maps at GTK's default size and covers what lies below its real rectangle.
+    gtk_widget_set_size_request(GTK_WIDGET(m_layer), width, height);
     gtk_layout_set_size(m_layer, width, height);
     gtk_window_set_default_size(m_window, width, height);
     gtk_window_resize(m_window, width, height);

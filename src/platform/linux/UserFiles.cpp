@@ -33,4 +33,9 @@ std::string ClientIdFilePath() {
     return base.empty() ? std::string() : base + "/lumora/id";
 }
 
+std::string AutostartFilePath() {
+    std::string base = ConfigHome();
+    return base.empty() ? std::string() : base + "/autostart/lumo.desktop";
+}
+
 }  // namespace lumora
