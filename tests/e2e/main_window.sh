@@ -14,19 +14,9 @@ e2e_start_trayer
 e2e_start_service
 e2e_make_app_dir
 
-# The program's icon in trayer's panel, as "X Y" of its centre; false while there is none. The
-# icon is the small window named after its tip, "Lumora", embedded in the panel.
-tray_icon_centre() {
-    timeout 5 xwininfo -root -tree | awk '
-        /"Lumora"/ && / [0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+ +\+-?[0-9]+\+-?[0-9]+$/ {
-            split($(NF-1), g, /[x+]/); split($NF, a, /\+/)
-            if (g[1] >= 8 && g[1] <= 48 && g[2] >= 8 && g[2] <= 48 && a[2] >= 0) { print a[2] + int(g[1] / 2), a[3] + int(g[2] / 2); found = 1; exit }
-        }
-        END { exit !found }'
-}
 click_tray_icon() {
     local xy
-    xy=$(tray_icon_centre) || e2e_fail "no icon in the notification area"
+    xy=$(e2e_tray_icon_centre) || e2e_fail "no icon in the notification area"
     # shellcheck disable=SC2086
     e2e_click $xy "${1:-1}"
 }
@@ -37,23 +27,12 @@ tray_exit() {
     sleep 0.5
     xdotool key Up Return
 }
-# The main window: the program's visible 900 x 667 window; false while there is none.
-main_window_id() {
-    local w
-    for w in $(xdotool search --onlyvisible --class lumo 2>/dev/null); do
-        xwininfo -id "$w" | grep -q -- '-geometry 900x667' && { echo "$w"; return 0; }
-    done
-    return 1
-}
-main_window_shown() { main_window_id >/dev/null; }
-main_window_gone() { ! main_window_id >/dev/null; }
-tray_icon_gone() { ! tray_icon_centre >/dev/null; }
 lumo_texts() { /usr/bin/python3 "$LUMO_SOURCE_DIR/tests/e2e/dialog_text.py" lumo 2>/dev/null || true; }
 
 # 1. Start from the program's own folder.
 e2e_start_lumo
-e2e_wait_until 30 main_window_shown || e2e_fail "the main window did not appear"
-wid=$(main_window_id)
+e2e_wait_until 30 e2e_main_window_shown || e2e_fail "the main window did not appear"
+wid=$(e2e_main_window_id)
 read -r x y w h <<<"$(e2e_window_geometry "$wid")"
 e2e_expect_eq "${w}x$h" "900x667" "window size"
 e2e_wait_until 10 e2e_log_has 'op=getad' || e2e_fail "no getad request"
@@ -77,33 +56,33 @@ refused_box_shown() { lumo_texts | grep -qxF 'label: Lumora已经运行！'; }
 e2e_wait_until 20 refused_box_shown ||
     e2e_fail "the second start did not say so: $(lumo_texts)"
 # The box is titled "Lumora" like the main window; it is the other one.
-box=$(xdotool search --onlyvisible --name '^Lumora$' | grep -vx "$(main_window_id)" | head -n 1)
+box=$(xdotool search --onlyvisible --name '^Lumora$' | grep -vx "$(e2e_main_window_id)" | head -n 1)
 xdotool windowfocus --sync "$box" key Return
 e2e_wait_exit "$second" || e2e_fail "the second instance did not end"
 kill -0 "$LUMO_PID" || e2e_fail "the first instance ended with the second"
 
 # 3. Hide into the tray and back.
 e2e_click $((x + 853)) $((y + 14))
-e2e_wait_until 10 main_window_gone ||
+e2e_wait_until 10 e2e_main_window_gone ||
     e2e_fail "the hide button left the window on the screen"
-e2e_wait_until 10 tray_icon_centre || e2e_fail "no icon in the notification area after hiding"
+e2e_wait_until 10 e2e_tray_icon_centre || e2e_fail "no icon in the notification area after hiding"
 click_tray_icon
-e2e_wait_until 10 main_window_shown || e2e_fail "a click on the icon did not bring the window back"
+e2e_wait_until 10 e2e_main_window_shown || e2e_fail "a click on the icon did not bring the window back"
 
 # 4. The tray menu's exit tells the service and ends the program.
 tray_exit
 e2e_expect_request 'op=exit&uid=' 10
 e2e_wait_exit "$LUMO_PID" 10 || e2e_fail "the program did not end after exit"
-e2e_wait_until 10 tray_icon_gone || e2e_fail "the icon stayed after exit"
+e2e_wait_until 10 e2e_tray_icon_gone || e2e_fail "the icon stayed after exit"
 
 # 5. Started from elsewhere (as at logon): hidden, in the tray, until the icon is clicked.
 e2e_start_lumo "$E2E_TMP"
 e2e_expect_request 'stype=autostart' 20
-e2e_wait_until 10 tray_icon_centre || e2e_fail "no icon after a start from elsewhere"
+e2e_wait_until 10 e2e_tray_icon_centre || e2e_fail "no icon after a start from elsewhere"
 sleep 1
-main_window_shown && e2e_fail "a start from elsewhere showed the window"
+e2e_main_window_shown && e2e_fail "a start from elsewhere showed the window"
 click_tray_icon
-e2e_wait_until 10 main_window_shown || e2e_fail "the icon did not bring the hidden window"
+e2e_wait_until 10 e2e_main_window_shown || e2e_fail "the icon did not bring the hidden window"
 tray_exit
 e2e_wait_exit "$LUMO_PID" 10 || e2e_fail "the program did not end after exit"
 e2e_log "main window checks passed"

@@ -78,7 +78,7 @@ e2e_init() {
     export XDG_RUNTIME_DIR=$E2E_TMP/runtime
     mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
     chmod 700 "$XDG_RUNTIME_DIR"
-    unset XDG_CURRENT_DESKTOP DESKTOP_SESSION WAYLAND_DISPLAY
+    unset XDG_CURRENT_DESKTOP DESKTOP_SESSION WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
     e2e_record_url_opens
 }
 
@@ -299,3 +299,26 @@ e2e_expect_request() {
 e2e_expect_eq() {
     [ "$1" = "$2" ] || e2e_fail "${3:-values differ}: expected '$2', got '$1'"
 }
+
+# The program's icon in trayer's panel, as "X Y" of its centre; false while there is none. The
+# icon is the small window named after its tip, "Lumora", embedded in the panel.
+e2e_tray_icon_centre() {
+    timeout 5 xwininfo -root -tree | awk '
+        /"Lumora"/ && / [0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+ +\+-?[0-9]+\+-?[0-9]+$/ {
+            split($(NF-1), g, /[x+]/); split($NF, a, /\+/)
+            if (g[1] >= 8 && g[1] <= 48 && g[2] >= 8 && g[2] <= 48 && a[2] >= 0) { print a[2] + int(g[1] / 2), a[3] + int(g[2] / 2); found = 1; exit }
+        }
+        END { exit !found }'
+}
+e2e_tray_icon_gone() { ! e2e_tray_icon_centre >/dev/null; }
+
+# The main window: the program's visible 900 x 667 window; false while there is none.
+e2e_main_window_id() {
+    local w
+    for w in $(xdotool search --onlyvisible --class lumo 2>/dev/null); do
+        xwininfo -id "$w" | grep -q -- '-geometry 900x667' && { echo "$w"; return 0; }
+    done
+    return 1
+}
+e2e_main_window_shown() { e2e_main_window_id >/dev/null; }
+e2e_main_window_gone() { ! e2e_main_window_id >/dev/null; }
