@@ -5,7 +5,7 @@
 # that comes back registers the item again; ContextMenu opens the menu at the given point; the
 # menu's "退出" sends exit, ends the program and takes the item off; a start from another folder
 # registers the item and stays hidden until Activate. Without a host on the watcher the XEmbed
-# tray is used, and with neither the window iconifies.
+# tray is used, and with neither the window iconifies. Where both exist the item wins.
 source "$(dirname "$0")/lib/common.sh"
 
 e2e_init
@@ -48,7 +48,25 @@ hide_window() {
     e2e_click $((x + 853)) $((y + 14))
 }
 
-# 1. The hide button registers the item, with its properties and its menu.
+# 1. A watcher without a host shows nothing, and without a tray either the window iconifies (it
+# asks the window manager, seen here as the request on the root window).
+start_panel --no-host
+xev -root -event substructure >"$E2E_TMP/root-events.out" 2>&1 &
+e2e_track $!
+e2e_start_lumo
+e2e_wait_until 30 e2e_main_window_shown || e2e_fail "the main window did not appear"
+hide_window
+e2e_wait_until 10 grep -q 'WM_CHANGE_STATE' "$E2E_TMP/root-events.out" ||
+    e2e_fail "without a notification area the window was not iconified"
+no_item || e2e_fail "an item registered with a watcher that has no host"
+kill "$LUMO_PID"
+e2e_wait_exit "$LUMO_PID" 10 || e2e_fail "the program did not end"
+stop_panel
+
+# From here on an XEmbed tray is there too; the item is preferred to it.
+e2e_start_trayer
+
+# 2. The hide button registers the item, with its properties and its menu.
 start_panel
 e2e_start_lumo
 e2e_wait_until 30 e2e_main_window_shown || e2e_fail "the main window did not appear"
@@ -66,7 +84,7 @@ expect_property IconPixmap "32x32:4096"
 e2e_expect_eq "$(panel menu | paste -sd '|')" "更多桌面壁纸|检查更新|退出" "menu labels"
 e2e_tray_icon_centre >/dev/null && e2e_fail "an XEmbed icon besides the item"
 
-# 2. Activate (a left click) brings the window back; hiding again keeps the one item.
+# 3. Activate (a left click) brings the window back; hiding again keeps the one item.
 panel activate
 e2e_wait_until 10 e2e_main_window_shown || e2e_fail "Activate did not bring the window back"
 one_item || e2e_fail "restoring the window removed the item"
@@ -76,13 +94,13 @@ sleep 0.5
 one_item || e2e_fail "a second hide changed the items: $(panel items)"
 e2e_expect_eq "$(registrations)" 1 "registrations after hide, restore, hide"
 
-# 3. The panel restarts: the item registers with the new watcher.
+# 4. The panel restarts: the item registers with the new watcher.
 stop_panel
 start_panel
 e2e_wait_until 10 one_item || e2e_fail "the item did not register with the new watcher"
 e2e_expect_eq "$(registrations)" 2 "registrations after the watcher came back"
 
-# 4. ContextMenu opens the program's menu at the point the panel gives.
+# 5. ContextMenu opens the program's menu at the point the panel gives.
 menu_window() {
     local w
     for w in $(xdotool search --onlyvisible --class lumo 2>/dev/null); do
@@ -101,14 +119,14 @@ xdotool key Escape
 e2e_wait_until 10 sh -c '! xdotool search --onlyvisible --class lumo | grep -q .' ||
     e2e_fail "Escape left the menu open"
 
-# 5. "退出" in the exported menu: exit request, the program ends, the item goes.
+# 6. "退出" in the exported menu: exit request, the program ends, the item goes.
 panel click 退出
 e2e_expect_request 'op=exit&uid=' 10
 e2e_wait_exit "$LUMO_PID" 10 || e2e_fail "the program did not end after 退出"
 e2e_wait_until 10 grep -q '^unregistered ' "$PANEL_LOG" || e2e_fail "the item stayed after exit"
 no_item || e2e_fail "the watcher still lists the item: $(panel items)"
 
-# 6. Started from elsewhere (as at logon): the item is there and the window stays away until
+# 7. Started from elsewhere (as at logon): the item is there and the window stays away until
 # Activate.
 e2e_start_lumo "$E2E_TMP"
 e2e_expect_request 'stype=autostart' 20
@@ -120,23 +138,9 @@ e2e_wait_until 10 e2e_main_window_shown || e2e_fail "Activate did not bring the 
 panel click 退出
 e2e_wait_exit "$LUMO_PID" 10 || e2e_fail "the program did not end after 退出"
 
-# 7. A watcher without a host shows nothing: without a tray the window iconifies (it asks the
-# window manager, seen here as the request on the root window), with trayer it goes to the
-# XEmbed tray.
+# 8. With a watcher that has no host, the icon goes to the XEmbed tray.
 stop_panel
 start_panel --no-host
-xev -root -event substructure >"$E2E_TMP/root-events.out" 2>&1 &
-e2e_track $!
-e2e_start_lumo
-e2e_wait_until 30 e2e_main_window_shown || e2e_fail "the main window did not appear"
-hide_window
-e2e_wait_until 10 grep -q 'WM_CHANGE_STATE' "$E2E_TMP/root-events.out" ||
-    e2e_fail "without a notification area the window was not iconified"
-no_item || e2e_fail "an item registered with a watcher that has no host"
-kill "$LUMO_PID"
-e2e_wait_exit "$LUMO_PID" 10 || e2e_fail "the program did not end"
-
-e2e_start_trayer
 e2e_start_lumo
 e2e_wait_until 30 e2e_main_window_shown || e2e_fail "the main window did not appear"
 hide_window
