@@ -7,7 +7,7 @@ packages=(
   libgtk-3-dev libwebkit2gtk-4.1-dev libcurl4-openssl-dev libx11-dev libglib2.0-dev
   libdbusmenu-glib-dev libcpp-httplib-dev libssl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils x11-apps trayer imagemagick dbus-x11 at-spi2-core curl
+  xvfb xauth xdotool x11-utils x11-apps trayer xfce4-panel imagemagick dbus-x11 at-spi2-core curl
   python3 python3-gi gir1.2-atspi-2.0
   fonts-wqy-microhei librsvg2-common libjpeg-dev gsettings-desktop-schemas
 )

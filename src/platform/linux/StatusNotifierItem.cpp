@@ -221,7 +221,12 @@ void StatusNotifierItem::Emit(const char* signal, GVariant* parameters) {
 GVariant* StatusNotifierItem::Property(const char* name) const {
     auto is = [name](const char* property) { return std::strcmp(name, property) == 0; };
     if (is("Category")) return g_variant_new_string("ApplicationStatus");
-    if (is("Id")) return g_variant_new_string(m_icon.appName.c_str());
+    if (is("Id")) {
+        const char* program = g_get_prgname();
+        return g_variant_new_string(!m_icon.appName.empty() ? m_icon.appName.c_str()
+                                    : program               ? program
+                                                            : "");
+    }
     if (is("Title")) return g_variant_new_string(m_icon.tip.c_str());
     if (is("Status")) return g_variant_new_string("Active");
     if (is("WindowId")) return g_variant_new_int32(0);
