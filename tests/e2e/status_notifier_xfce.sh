@@ -9,8 +9,7 @@ source "$(dirname "$0")/lib/common.sh"
 command -v xfce4-panel >/dev/null || e2e_skip "xfce4-panel is not installed"
 e2e_init
 e2e_start_xvfb 1280x1024x24
-e2e_start_dbus
-[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || e2e_skip "no session bus"
+e2e_require_dbus
 unset NO_AT_BRIDGE
 e2e_start_service
 e2e_make_app_dir
@@ -41,25 +40,18 @@ strip_differs() {
 }
 icon_shown() { strip_differs; }
 icon_gone() { ! strip_differs; }
-hide_window() {
-    local wid x y w h
-    wid=$(e2e_main_window_id) || e2e_fail "no main window to hide"
-    read -r x y w h <<<"$(e2e_window_geometry "$wid")"
-    e2e_click $((x + 853)) $((y + 14))
-    e2e_wait_until 10 e2e_main_window_gone || e2e_fail "the hide button left the window on the screen"
-}
 
 e2e_start_lumo
 e2e_wait_until 30 e2e_main_window_shown || e2e_fail "the main window did not appear"
 icon_gone || e2e_fail "the panel changed before the window was hidden"
-hide_window
+e2e_hide_main_window
 e2e_wait_until 10 icon_shown || e2e_fail "no icon in the panel after hiding"
 e2e_screenshot "$E2E_TMP/icon.png"
 
 e2e_click "$icon_x" "$icon_y" 1
 e2e_wait_until 10 e2e_main_window_shown || e2e_fail "a click on the icon did not bring the window back"
 
-hide_window
+e2e_hide_main_window
 # The panel draws the menu below the icon.
 below_icon() { import -window root -crop 120x80+0+31 "$1"; }
 below_icon "$E2E_TMP/below.png"

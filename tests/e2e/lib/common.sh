@@ -114,6 +114,12 @@ e2e_start_dbus() {
     e2e_track "$DBUS_SESSION_BUS_PID"
 }
 
+# Starts a session bus for a scenario that cannot do without one; skips the scenario otherwise.
+e2e_require_dbus() {
+    e2e_start_dbus
+    [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || e2e_skip "no session bus"
+}
+
 # Starts trayer, a notification area at the top right, and waits for its window.
 e2e_start_trayer() {
     trayer --edge top --align right --widthtype pixel --width 120 --height 28 --SetDockType true \
@@ -322,3 +328,12 @@ e2e_main_window_id() {
 }
 e2e_main_window_shown() { e2e_main_window_id >/dev/null; }
 e2e_main_window_gone() { ! e2e_main_window_id >/dev/null; }
+
+# Clicks the main window's hide button (1001) and waits until the window has left the screen.
+e2e_hide_main_window() {
+    local wid x y w h
+    wid=$(e2e_main_window_id) || e2e_fail "no main window to hide"
+    read -r x y w h <<<"$(e2e_window_geometry "$wid")"
+    e2e_click $((x + 853)) $((y + 14))
+    e2e_wait_until 10 e2e_main_window_gone || e2e_fail "the hide button left the window on the screen"
+}
