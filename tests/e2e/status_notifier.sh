@@ -74,6 +74,7 @@ expect_property Status Active
 expect_property Category ApplicationStatus
 expect_property ItemIsMenu False
 expect_property IconPixmap "32x32:4096"
+expect_property IconName ""  # not installed: the pixels only
 e2e_expect_eq "$(panel menu | paste -sd '|')" "更多桌面壁纸|检查更新|退出" "menu labels"
 e2e_tray_icon_centre >/dev/null && e2e_fail "an XEmbed icon besides the item"
 
@@ -119,12 +120,16 @@ e2e_wait_until 10 grep -q '^unregistered ' "$PANEL_LOG" || e2e_fail "the item st
 no_item || e2e_fail "the watcher still lists the item: $(panel items)"
 
 # 7. Started from elsewhere (as at logon): the item is there and the window stays away until
-# Activate.
+# Activate. The program's icon is installed in the icon theme now, and the item names it.
+icons=$XDG_DATA_HOME/icons/hicolor/32x32/apps
+mkdir -p "$icons"
+cp "$APP_DIR/styles/lumo_32.png" "$icons/lumo.png"
 e2e_start_lumo "$E2E_TMP"
 e2e_expect_request 'stype=autostart' 20
 e2e_wait_until 10 one_item || e2e_fail "no item after a start from elsewhere"
 sleep 1
 e2e_main_window_shown && e2e_fail "a start from elsewhere showed the window"
+expect_property IconName lumo
 panel activate
 e2e_wait_until 10 e2e_main_window_shown || e2e_fail "Activate did not bring the hidden window"
 panel click 退出
