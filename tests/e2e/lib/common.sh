@@ -6,7 +6,7 @@
 #   e2e_start_trayer    # a notification area (optional)
 #   e2e_start_service   # lumora-service on a free loopback port: SERVICE_URL, SERVICE_LOG
 #   e2e_make_app_dir    # APP_DIR with lumo, LumoUpdate, styles/ and conf.ini for the service
-#   e2e_start_dbus      # a session bus (optional)
+#   e2e_start_dbus      # a session bus (optional; e2e_require_dbus skips without one)
 #   e2e_start_lumo      # LUMO_PID
 #   wid=$(e2e_wait_window Lumora)
 #   e2e_screenshot shot.png; e2e_pixel shot.png 10 20   # -> RRGGBB
