@@ -5,9 +5,9 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config ninja-build
   libgtk-3-dev libwebkit2gtk-4.1-dev libcurl4-openssl-dev libx11-dev libglib2.0-dev
-  libcpp-httplib-dev libssl-dev libsqlite3-dev sqlite3
+  libdbusmenu-glib-dev libcpp-httplib-dev libssl-dev libsqlite3-dev sqlite3
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils x11-apps trayer imagemagick dbus-x11 at-spi2-core curl
+  xvfb xauth xdotool x11-utils x11-apps trayer xfce4-panel imagemagick dbus-x11 at-spi2-core curl
   python3 python3-gi gir1.2-atspi-2.0 iproute2 util-linux
   fonts-wqy-microhei librsvg2-common libjpeg-dev gsettings-desktop-schemas
   desktop-file-utils dex

@@ -167,9 +167,18 @@ struct MenuItem {
 struct TrayIcon {
     unsigned id = 0;
     std::string tip;
-    std::string iconPath;              // a picture file; empty for the program's default icon
-    std::function<void()> leftClick;   // after the left button was released on the icon
-    std::function<void()> rightClick;  // after the right button was released on the icon
+    std::string iconPath;             // a picture file; empty for the program's default icon
+    std::function<void()> leftClick;  // after the left button was released on the icon
+    // After the right button was released on the icon; the point (screen pixels) is where the
+    // icon's menu belongs.
+    std::function<void(Point)> rightClick;
+    // Notification areas that show an icon's menu themselves (a menu exported over D-Bus) offer
+    // these items and report the one chosen through `menuCommand`.
+    std::vector<MenuItem> menu;
+    std::function<void(unsigned)> menuCommand;
+    // The program's name: how the desktop tells the icon apart, and the icon's name in the
+    // icon theme once the program is installed.
+    std::string appName;
 };
 
 // Everything the program needs from the desktop's windowing system. The GTK host is the real

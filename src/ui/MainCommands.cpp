@@ -4,6 +4,11 @@
 
 namespace lumora {
 
+std::vector<MenuItem> TrayMenuItems() {
+    return {
+        {ID_TRAY_HOME, "更多桌面壁纸"}, {ID_TRAY_CHECK_UPDATE, "检查更新"}, {ID_TRAY_EXIT, "退出"}};
+}
+
 MainAction TrayCommandAction(WPARAM wParam) {
     switch (wParam) {
         case ID_TRAY_EXIT:

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <vector>
+
+#include "platform/Host.h"
 #include "wnd/WinTypes.h"
 
 namespace lumora {
@@ -11,6 +14,12 @@ inline constexpr UINT kTrayIconId = 0x466;
 inline constexpr UINT ID_TRAY_HOME = 99997;
 inline constexpr UINT ID_TRAY_CHECK_UPDATE = 99998;
 inline constexpr UINT ID_TRAY_EXIT = 99999;
+
+// The tray menu's items, in their order.
+std::vector<MenuItem> TrayMenuItems();
+
+// The program's name, by which the desktop knows its notification icon.
+inline constexpr const char* kProgramName = "lumo";
 
 // WM_PANEL_COMMAND's wParam values.
 inline constexpr int kPanelSettings = 1;

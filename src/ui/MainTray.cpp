@@ -8,7 +8,7 @@
 namespace lumora {
 
 MainTray::MainTray(Wnd& window, std::string iconPath)
-    : m_window(window), m_icon(window, std::move(iconPath)) {}
+    : m_window(window), m_icon(window, std::move(iconPath), TrayMenuItems()) {}
 
 void MainTray::Hide() {
     if (!m_iconShown) m_iconShown = m_icon.Add();
@@ -50,11 +50,11 @@ void MainTray::Restore() {
 
 void MainTray::ShowMenu() {
     Menu menu;
-    menu.AppendMenu(ID_TRAY_HOME, "更多桌面壁纸");
-    menu.AppendMenu(ID_TRAY_CHECK_UPDATE, "检查更新");
-    menu.AppendMenu(ID_TRAY_EXIT, "退出");
-    // The chosen command comes back as a posted WM_COMMAND for the pre-translation.
-    menu.TrackPopupMenu(GetCursorPos(), m_window);
+    for (const MenuItem& item : TrayMenuItems()) menu.AppendMenu(item.id, item.text);
+    // The chosen command comes back as a posted WM_COMMAND for the pre-translation. The menu
+    // opens where the click on the icon asked for it: the cursor on an X11 tray, the point
+    // the panel names for a StatusNotifierItem.
+    menu.TrackPopupMenu(m_icon.MenuPoint(), m_window);
 }
 
 }  // namespace lumora

@@ -7,8 +7,8 @@
 
 namespace lumora {
 
-NotificationIcon::NotificationIcon(Wnd& window, std::string iconPath)
-    : m_window(window), m_iconPath(std::move(iconPath)) {}
+NotificationIcon::NotificationIcon(Wnd& window, std::string iconPath, std::vector<MenuItem> menu)
+    : m_window(window), m_iconPath(std::move(iconPath)), m_menu(std::move(menu)) {}
 
 bool NotificationIcon::Add() {
     TrayIcon icon;
@@ -16,7 +16,13 @@ bool NotificationIcon::Add() {
     icon.tip = "Lumora";
     icon.iconPath = m_iconPath;
     icon.leftClick = [this] { Notify(WM_LBUTTONUP); };
-    icon.rightClick = [this] { Notify(WM_RBUTTONUP); };
+    icon.rightClick = [this](Point screen) {
+        m_menuPoint = screen;
+        Notify(WM_RBUTTONUP);
+    };
+    icon.menu = m_menu;
+    icon.menuCommand = [this](unsigned id) { Command(id); };
+    icon.appName = kProgramName;
     return WindowSystem::Get().GetHost().AddTrayIcon(icon);
 }
 
@@ -28,6 +34,11 @@ void NotificationIcon::Notify(UINT mouseMessage) {
     if (m_window.IsWindow()) {
         m_window.PostMessage(WM_TRAY_NOTIFY, kTrayIconId, static_cast<LPARAM>(mouseMessage));
     }
+}
+
+// As the window's own popup menu reports the choice.
+void NotificationIcon::Command(UINT id) {
+    if (m_window.IsWindow()) m_window.PostMessage(WM_COMMAND, id, 0);
 }
 
 }  // namespace lumora

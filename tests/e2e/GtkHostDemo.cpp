@@ -132,9 +132,9 @@ int RunTray(GtkHost& host) {
     icon.id = 0x466;
     icon.tip = "demo";
     icon.leftClick = [] { std::printf("left\n"); };
-    icon.rightClick = [&host] {
+    icon.rightClick = [&host](Point at) {
         const std::vector<MenuItem> items{{99997, "first"}, {99998, "second"}, {99999, "third"}};
-        std::printf("chose %u\n", host.PopupMenu(0, items, host.CursorPos()));
+        std::printf("chose %u\n", host.PopupMenu(0, items, at));
     };
     std::printf("tray %d\n", host.AddTrayIcon(icon) ? 1 : 0);
     host.RunLoop([] { return true; });

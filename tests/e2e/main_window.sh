@@ -18,8 +18,8 @@ lumo_texts() { /usr/bin/python3 "$LUMO_SOURCE_DIR/tests/e2e/dialog_text.py" lumo
 
 # 1. Start from the program's own folder.
 e2e_start_lumo
-e2e_wait_until 30 main_window_shown || e2e_fail "the main window did not appear"
-wid=$(main_window_id)
+e2e_wait_until 30 e2e_main_window_shown || e2e_fail "the main window did not appear"
+wid=$(e2e_main_window_id)
 read -r x y w h <<<"$(e2e_window_geometry "$wid")"
 e2e_expect_eq "${w}x$h" "900x667" "window size"
 e2e_wait_until 10 e2e_log_has 'op=getad' || e2e_fail "no getad request"
@@ -43,33 +43,33 @@ refused_box_shown() { lumo_texts | grep -qxF 'label: Lumora已经运行！'; }
 e2e_wait_until 20 refused_box_shown ||
     e2e_fail "the second start did not say so: $(lumo_texts)"
 # The box is titled "Lumora" like the main window; it is the other one.
-box=$(xdotool search --onlyvisible --name '^Lumora$' | grep -vx "$(main_window_id)" | head -n 1)
+box=$(xdotool search --onlyvisible --name '^Lumora$' | grep -vx "$(e2e_main_window_id)" | head -n 1)
 xdotool windowfocus --sync "$box" key Return
 e2e_wait_exit "$second" || e2e_fail "the second instance did not end"
 kill -0 "$LUMO_PID" || e2e_fail "the first instance ended with the second"
 
 # 3. Hide into the tray and back.
 e2e_click $((x + 853)) $((y + 14))
-e2e_wait_until 10 main_window_gone ||
+e2e_wait_until 10 e2e_main_window_gone ||
     e2e_fail "the hide button left the window on the screen"
-e2e_wait_until 10 tray_icon_centre || e2e_fail "no icon in the notification area after hiding"
-click_tray_icon
-e2e_wait_until 10 main_window_shown || e2e_fail "a click on the icon did not bring the window back"
+e2e_wait_until 10 e2e_tray_icon_centre || e2e_fail "no icon in the notification area after hiding"
+e2e_click_tray_icon
+e2e_wait_until 10 e2e_main_window_shown || e2e_fail "a click on the icon did not bring the window back"
 
 # 4. The tray menu's exit tells the service and ends the program.
-tray_exit
+e2e_tray_exit
 e2e_expect_request 'op=exit&uid=' 10
 e2e_wait_exit "$LUMO_PID" 10 || e2e_fail "the program did not end after exit"
-e2e_wait_until 10 tray_icon_gone || e2e_fail "the icon stayed after exit"
+e2e_wait_until 10 e2e_tray_icon_gone || e2e_fail "the icon stayed after exit"
 
 # 5. Started from elsewhere (as at logon): hidden, in the tray, until the icon is clicked.
 e2e_start_lumo "$E2E_TMP"
 e2e_expect_request 'stype=autostart' 20
-e2e_wait_until 10 tray_icon_centre || e2e_fail "no icon after a start from elsewhere"
+e2e_wait_until 10 e2e_tray_icon_centre || e2e_fail "no icon after a start from elsewhere"
 sleep 1
-main_window_shown && e2e_fail "a start from elsewhere showed the window"
-click_tray_icon
-e2e_wait_until 10 main_window_shown || e2e_fail "the icon did not bring the hidden window"
-tray_exit
+e2e_main_window_shown && e2e_fail "a start from elsewhere showed the window"
+e2e_click_tray_icon
+e2e_wait_until 10 e2e_main_window_shown || e2e_fail "the icon did not bring the hidden window"
+e2e_tray_exit
 e2e_wait_exit "$LUMO_PID" 10 || e2e_fail "the program did not end after exit"
 e2e_log "main window checks passed"

@@ -33,8 +33,8 @@ pointer_away() { xdotool mousemove --sync 5 1000; }
 conf_value() { grep -E "^$1=" "$APP_DIR/conf.ini" | tail -n 1 | cut -d= -f2-; }
 
 e2e_start_lumo
-e2e_wait_until 30 main_window_shown || e2e_fail "the main window did not appear"
-read -r x y _ _ <<<"$(e2e_window_geometry "$(main_window_id)")"
+e2e_wait_until 30 e2e_main_window_shown || e2e_fail "the main window did not appear"
+read -r x y _ _ <<<"$(e2e_window_geometry "$(e2e_main_window_id)")"
 e2e_wait_until 10 e2e_log_has 'op=getad' || e2e_fail "no getad request"
 sleep 1
 pointer_away
@@ -105,7 +105,7 @@ e2e_wait_until 10 window_of_size_shown 130x140 || e2e_fail "the menu panel did n
 e2e_click $((menu_x - 130 + 60)) $((menu_y + 99 + 13))
 e2e_expect_request 'op=exit&uid=' 10
 e2e_wait_exit "$LUMO_PID" 10 || e2e_fail "the program did not end after 退出"
-e2e_wait_until 10 tray_icon_gone || e2e_fail "an icon stayed after exit"
+e2e_wait_until 10 e2e_tray_icon_gone || e2e_fail "an icon stayed after exit"
 
 # 5. A session start from the entry: another current directory, hidden in the tray.
 mkdir -p "$E2E_TMP/elsewhere"
@@ -119,17 +119,17 @@ LUMO_PID=$(pgrep -f -x "$APP_DIR/lumo" | head -n 1)
 e2e_track "$LUMO_PID"
 e2e_expect_eq "$(readlink "/proc/$LUMO_PID/cwd")" "$E2E_TMP/elsewhere" "current directory of the start"
 e2e_expect_request 'stype=autostart' 20
-e2e_wait_until 10 tray_icon_centre || e2e_fail "no icon after the start from the entry"
+e2e_wait_until 10 e2e_tray_icon_centre || e2e_fail "no icon after the start from the entry"
 sleep 1
-main_window_shown && e2e_fail "the start from the entry showed the window"
-click_tray_icon
-e2e_wait_until 10 main_window_shown || e2e_fail "the icon did not bring the window"
-read -r x y _ _ <<<"$(e2e_window_geometry "$(main_window_id)")"
+e2e_main_window_shown && e2e_fail "the start from the entry showed the window"
+e2e_click_tray_icon
+e2e_wait_until 10 e2e_main_window_shown || e2e_fail "the icon did not bring the window"
+read -r x y _ _ <<<"$(e2e_window_geometry "$(e2e_main_window_id)")"
 pointer_away
 sleep 0.5
 e2e_screenshot "$E2E_TMP/restarted.png"
 e2e_expect_eq "$(interval_button_sum "$E2E_TMP/restarted.png" "$x" "$y")" "$picked" \
     "interval button after the pick against a start with 每小时 stored"
-tray_exit
+e2e_tray_exit
 e2e_wait_exit "$LUMO_PID" 10 || e2e_fail "the program did not end after exit"
 e2e_log "pop-up checks passed"

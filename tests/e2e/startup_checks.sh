@@ -83,7 +83,7 @@ running "$first" || fail "first instance ended with the second"
 [ "$(request_count)" -eq 1 ] || fail "second instance sent a request"
 rm "$work/hold"
 # The program's visible 900 x 667 window.
-main_window_shown() {
+e2e_main_window_shown() {
     local w
     for w in $(xdotool search --onlyvisible --class lumo 2>/dev/null); do
         xwininfo -id "$w" | grep -q -- '-geometry 900x667' && return 0
@@ -94,7 +94,7 @@ main_window_shown() {
 no_network_then_window() {
     box_shows "label: 您的网络可能没有接上，请检查网络！" || fail "no network box: $(/usr/bin/python3 "$here/dialog_text.py" lumo)"
     xdotool windowfocus --sync "$(find_box)" key Return
-    wait_for main_window_shown || fail "no main window"
+    wait_for e2e_main_window_shown || fail "no main window"
     running "$1" || fail "the program ended instead of showing its window"
     kill "$1"
     wait "$1" 2>/dev/null || true

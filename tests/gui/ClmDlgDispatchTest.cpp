@@ -118,6 +118,50 @@ TEST_F(ClmDlgTest, TrayExitSendsExitAndEndsTheWindow) {
     EXPECT_FALSE(dlg->OnlinePage().IsWindow());
 }
 
+// Panels that draw the icon's menu themselves offer the same three items; a choice there
+// reaches the pre-translation as the program's own menu's does.
+TEST_F(ClmDlgTest, TheNotificationAreasOwnMenuGivesTheSameCommands) {
+    Open();
+    ClickControl(kIdHide);
+    const TrayIcon& icon = host.trayIcons[kTrayIconId];
+    EXPECT_EQ(icon.appName, "lumo");
+    ASSERT_EQ(icon.menu.size(), 3u);
+    EXPECT_EQ(icon.menu[0].id, ID_TRAY_HOME);
+    EXPECT_EQ(icon.menu[0].text, "更多桌面壁纸");
+    EXPECT_EQ(icon.menu[1].id, ID_TRAY_CHECK_UPDATE);
+    EXPECT_EQ(icon.menu[1].text, "检查更新");
+    EXPECT_EQ(icon.menu[2].id, ID_TRAY_EXIT);
+    EXPECT_EQ(icon.menu[2].text, "退出");
+
+    EXPECT_TRUE(host.ChooseTrayMenuItem(kTrayIconId, ID_TRAY_HOME));
+    EXPECT_EQ(shell.openedUrls, std::vector<std::string>{kHome});
+    EXPECT_TRUE(host.menus.empty());
+    EXPECT_FALSE(Visible());
+}
+
+TEST_F(ClmDlgTest, ExitFromTheNotificationAreasOwnMenuEndsTheWindow) {
+    dlg = std::make_unique<ClmDlg>(*app);
+    host.Then([&] {
+        dlg->HideToTray();
+        host.ChooseTrayMenuItem(kTrayIconId, ID_TRAY_EXIT);
+    });
+    EXPECT_EQ(dlg->DoModal(), IDCANCEL);
+    EXPECT_EQ(Operations(), (std::vector<std::string>{"getad", "exit"}));
+    EXPECT_TRUE(host.trayIcons.empty());
+}
+
+// A panel names the point for the menu (a StatusNotifierItem's ContextMenu); the pointer may
+// be elsewhere, or unknown to the program under Wayland.
+TEST_F(ClmDlgTest, TrayMenuOpensWhereTheIconAskedForIt) {
+    ClmDlg& w = Open();
+    ClickControl(kIdHide);
+    host.MoveTo({5, 5});
+    host.OpenTrayMenuAt(kTrayIconId, {700, 20});
+    ASSERT_EQ(host.menus.size(), 1u);
+    EXPECT_EQ(host.menus[0].screen, (Point{700, 20}));
+    EXPECT_EQ(host.menus[0].owner, w.GetSurface());
+}
+
 TEST_F(ClmDlgTest, PanelCommands) {
     ClmDlg& w = Open();
     w.MoveWindow(Rect::FromXywh(100, 100, 900, 667));

@@ -158,7 +158,13 @@ public:
     // Keys go to the focused native edit, else to the foreground surface.
     void Key(unsigned vk, const std::string& text = {});
     void Type(const std::string& text);
+    // A click on the icon; a right click asks for the menu at the cursor.
     void ClickTrayIcon(unsigned id, MouseButton button);
+    // The notification area asks for the icon's menu at a point of its own choosing.
+    void OpenTrayMenuAt(unsigned id, Point screen);
+    // The user picks `command` in the menu the notification area shows itself; false (and
+    // nothing happens) when the icon offers no such item.
+    bool ChooseTrayMenuItem(unsigned id, unsigned command);
     void CloseSurface(SurfaceId surface);  // the user closes it through the window manager
     void Expose(SurfaceId surface);        // the system uncovers it
 

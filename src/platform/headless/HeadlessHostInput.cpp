@@ -1,4 +1,5 @@
 // HeadlessHost: the synthetic mouse and keyboard, and the user's actions on surfaces and icons.
+#include <algorithm>
 #include <cctype>
 
 #include "platform/headless/HeadlessEdit.h"
@@ -151,12 +152,37 @@ void HeadlessHost::Type(const std::string& text)
 
 void HeadlessHost::ClickTrayIcon(unsigned id, MouseButton button)
 {
+    if (button == MouseButton::Right) {
+        OpenTrayMenuAt(id, m_cursor);
+        return;
+    }
     auto it = trayIcons.find(id);
     if (it == trayIcons.end()) return;
     // Copied: the callback may delete or replace the icon.
-    const auto callback = button == MouseButton::Right ? it->second.rightClick : it->second.leftClick;
+    const auto callback = it->second.leftClick;
     if (callback) callback();
     RunUntilIdle();
+}
+
+void HeadlessHost::OpenTrayMenuAt(unsigned id, Point screen) {
+    auto it = trayIcons.find(id);
+    if (it == trayIcons.end()) return;
+    const auto callback = it->second.rightClick;
+    if (callback) callback(screen);
+    RunUntilIdle();
+}
+
+bool HeadlessHost::ChooseTrayMenuItem(unsigned id, unsigned command) {
+    auto it = trayIcons.find(id);
+    if (it == trayIcons.end()) return false;
+    const TrayIcon& icon = it->second;
+    const bool offered = std::any_of(icon.menu.begin(), icon.menu.end(),
+                                     [&](const MenuItem& item) { return item.id == command; });
+    if (!offered || !icon.menuCommand) return false;
+    const auto callback = icon.menuCommand;
+    callback(command);
+    RunUntilIdle();
+    return true;
 }
 
 void HeadlessHost::CloseSurface(SurfaceId surface)

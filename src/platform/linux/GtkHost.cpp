@@ -10,6 +10,7 @@
 #include "platform/linux/GtkSurface.h"
 #include "platform/linux/GtkTrayIcon.h"
 #include "platform/linux/GtkWebView.h"
+#include "platform/linux/StatusNotifierItem.h"
 
 namespace lumora {
 
@@ -271,9 +272,20 @@ unsigned GtkHost::PopupMenu(SurfaceId, const std::vector<MenuItem>& items, Point
     return GtkPopupMenu(items).Run(screen);
 }
 
+// The desktop's own way first: a panel that shows StatusNotifierItems (KDE Plasma, GNOME with
+// the AppIndicator extension, Wayland panels), else an X11 system tray (XFCE, MATE, Cinnamon,
+// plain X11 panels). The choice is made afresh at each add.
 bool GtkHost::AddTrayIcon(const TrayIcon& icon) {
-    if (m_trayIcons.count(icon.id) != 0 || !GtkTrayIcon::AreaAvailable()) return false;
-    m_trayIcons.emplace(icon.id, std::make_unique<GtkTrayIcon>(*this, icon));
+    if (m_trayIcons.count(icon.id) != 0) return false;
+    std::unique_ptr<NotificationAreaIcon> made;
+    if (StatusNotifierItem::Available()) {
+        made = std::make_unique<StatusNotifierItem>(*this, icon);
+    } else if (GtkTrayIcon::AreaAvailable()) {
+        made = std::make_unique<GtkTrayIcon>(*this, icon);
+    } else {
+        return false;
+    }
+    m_trayIcons.emplace(icon.id, std::move(made));
     return true;
 }
 

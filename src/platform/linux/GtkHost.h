@@ -14,7 +14,7 @@ typedef struct _GtkWindow GtkWindow;
 namespace lumora {
 
 class GtkSurface;
-class GtkTrayIcon;
+class NotificationAreaIcon;
 
 // The host on the desktop: GTK 3 on its X11 backend, WebKitGTK for the HTML view. This header
 // stays free of GTK so that main() can open the host without seeing the toolkit.
@@ -88,7 +88,7 @@ private:
     SurfaceId m_nextSurface = 1;
     std::map<TimerId, std::unique_ptr<Timer>> m_timers;
     TimerId m_nextTimer = 1;
-    std::map<unsigned, std::unique_ptr<GtkTrayIcon>> m_trayIcons;
+    std::map<unsigned, std::unique_ptr<NotificationAreaIcon>> m_trayIcons;
     std::function<void()> m_wake;
     unsigned m_wakeSource = 0;  // the pending idle call of the wake handler, 0 for none
     bool m_wakeOwed = false;    // Wake() came while a modal ran

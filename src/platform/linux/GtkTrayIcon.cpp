@@ -46,10 +46,12 @@ bool GtkTrayIcon::AreaAvailable() { return X11SystemTrayPresent(); }
 
 gboolean GtkTrayIcon::OnRelease(GtkStatusIcon*, GdkEventButton* event, gpointer data) {
     auto* self = static_cast<GtkTrayIcon*>(data);
-    std::function<void()> handler;
-    if (event->button == 1) handler = self->m_icon.leftClick;
-    else if (event->button == 3) handler = self->m_icon.rightClick;
-    if (handler) self->m_host.Deliver(std::move(handler));
+    if (event->button == 1 && self->m_icon.leftClick) {
+        self->m_host.Deliver(self->m_icon.leftClick);
+    } else if (event->button == 3 && self->m_icon.rightClick) {
+        const Point at{static_cast<int>(event->x_root), static_cast<int>(event->y_root)};
+        self->m_host.Deliver([handler = self->m_icon.rightClick, at] { handler(at); });
+    }
     return TRUE;
 }
 

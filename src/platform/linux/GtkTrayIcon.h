@@ -3,21 +3,22 @@
 #include <gtk/gtk.h>
 
 #include "platform/Host.h"
+#include "platform/linux/NotificationAreaIcon.h"
 
 namespace lumora {
 
 class GtkHost;
 
-// The notification-area icon, a GtkStatusIcon in the X11 system tray. Its clicks reach the
-// program through the host, after the button was released, as the shell reports them.
-class GtkTrayIcon {
+// The notification-area icon, a GtkStatusIcon in the X11 system tray (XEmbed). Its clicks reach
+// the program through the host, after the button was released, as the shell reports them.
+class GtkTrayIcon final : public NotificationAreaIcon {
 public:
     GtkTrayIcon(GtkHost& host, const TrayIcon& icon);
-    ~GtkTrayIcon();
+    ~GtkTrayIcon() override;
     GtkTrayIcon(const GtkTrayIcon&) = delete;
     GtkTrayIcon& operator=(const GtkTrayIcon&) = delete;
 
-    void Update(const TrayIcon& icon);
+    void Update(const TrayIcon& icon) override;
 
     // Whether a notification area exists on the screen to take an icon (an X11 system tray
     // manager owns its selection).

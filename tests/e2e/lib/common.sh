@@ -6,7 +6,7 @@
 #   e2e_start_trayer    # a notification area (optional)
 #   e2e_start_service   # lumora-service on a free loopback port: SERVICE_URL, SERVICE_LOG
 #   e2e_make_app_dir    # APP_DIR with lumo, LumoUpdate, styles/ and conf.ini for the service
-#   e2e_start_dbus      # a session bus (optional)
+#   e2e_start_dbus      # a session bus (optional; e2e_require_dbus skips without one)
 #   e2e_start_lumo      # LUMO_PID
 #   wid=$(e2e_wait_window Lumora)
 #   e2e_screenshot shot.png; e2e_pixel shot.png 10 20   # -> RRGGBB
@@ -78,7 +78,7 @@ e2e_init() {
     export XDG_RUNTIME_DIR=$E2E_TMP/runtime
     mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
     chmod 700 "$XDG_RUNTIME_DIR"
-    unset XDG_CURRENT_DESKTOP DESKTOP_SESSION WAYLAND_DISPLAY
+    unset XDG_CURRENT_DESKTOP DESKTOP_SESSION WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
     e2e_record_url_opens
 }
 
@@ -134,6 +134,12 @@ e2e_start_dbus() {
     output=$(dbus-launch --sh-syntax)
     eval "$output"
     e2e_track "$DBUS_SESSION_BUS_PID"
+}
+
+# Starts a session bus for a scenario that cannot do without one; skips the scenario otherwise.
+e2e_require_dbus() {
+    e2e_start_dbus
+    [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || e2e_skip "no session bus"
 }
 
 # Starts trayer, a notification area at the top right, and waits for its window.
@@ -272,9 +278,17 @@ e2e_screen_pixel() {
     e2e_pixel "$shot" 0 0
 }
 
-# Clicks at root coordinates (button 1 by default).
+# Clicks at root coordinates (button 1 by default). A synchronous move to where the pointer is
+# already would wait for a motion that never comes (xdotool gives up after seconds), so the
+# pointer is moved only when it is elsewhere.
 e2e_click() {
-    xdotool mousemove --sync "$1" "$2" click "${3:-1}"
+    local X Y SCREEN WINDOW
+    eval "$(xdotool getmouselocation --shell)"
+    if [ "$X" = "$1" ] && [ "$Y" = "$2" ]; then
+        xdotool click "${3:-1}"
+    else
+        xdotool mousemove --sync "$1" "$2" click "${3:-1}"
+    fi
 }
 
 # Makes every http and https URL that the programs open with the desktop's default handler land
@@ -325,7 +339,7 @@ e2e_expect_eq() {
 
 # The program's icon in trayer's panel, as "X Y" of its centre; false while there is none. The
 # icon is the small window named after its tip, "Lumora", embedded in the panel.
-tray_icon_centre() {
+e2e_tray_icon_centre() {
     timeout 5 xwininfo -root -tree | awk '
         /"Lumora"/ && / [0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+ +\+-?[0-9]+\+-?[0-9]+$/ {
             split($(NF-1), g, /[x+]/); split($NF, a, /\+/)
@@ -333,27 +347,38 @@ tray_icon_centre() {
         }
         END { exit !found }'
 }
-click_tray_icon() {
+e2e_tray_icon_gone() { ! e2e_tray_icon_centre >/dev/null; }
+# Clicks the icon in trayer's panel (button 1 by default).
+e2e_click_tray_icon() {
     local xy
-    xy=$(tray_icon_centre) || e2e_fail "no icon in the notification area"
+    xy=$(e2e_tray_icon_centre) || e2e_fail "no icon in the notification area"
     # shellcheck disable=SC2086
     e2e_click $xy "${1:-1}"
 }
 # Chooses the tray menu's last item, "退出", by keyboard once the menu is up.
-tray_exit() {
-    click_tray_icon 3
+e2e_tray_exit() {
+    e2e_click_tray_icon 3
     e2e_wait_until 10 sh -c 'xdotool search --onlyvisible --class lumo | while read -r w; do xwininfo -id "$w" | grep -q "Map State: IsViewable" && exit 0; done; exit 1' || true
     sleep 0.5
     xdotool key Up Return
 }
+
 # The main window: the program's visible 900 x 667 window; false while there is none.
-main_window_id() {
+e2e_main_window_id() {
     local w
     for w in $(xdotool search --onlyvisible --class lumo 2>/dev/null); do
         xwininfo -id "$w" | grep -q -- '-geometry 900x667' && { echo "$w"; return 0; }
     done
     return 1
 }
-main_window_shown() { main_window_id >/dev/null; }
-main_window_gone() { ! main_window_id >/dev/null; }
-tray_icon_gone() { ! tray_icon_centre >/dev/null; }
+e2e_main_window_shown() { e2e_main_window_id >/dev/null; }
+e2e_main_window_gone() { ! e2e_main_window_id >/dev/null; }
+
+# Clicks the main window's hide button (1001) and waits until the window has left the screen.
+e2e_hide_main_window() {
+    local wid x y w h
+    wid=$(e2e_main_window_id) || e2e_fail "no main window to hide"
+    read -r x y w h <<<"$(e2e_window_geometry "$wid")"
+    e2e_click $((x + 853)) $((y + 14))
+    e2e_wait_until 10 e2e_main_window_gone || e2e_fail "the hide button left the window on the screen"
+}
