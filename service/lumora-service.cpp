@@ -66,12 +66,12 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    std::filesystem::path dbPath = options->dbPath.empty()
-                                       ? UsageReports::DefaultPath(options->logPath, cacheRoot)
-                                       : std::filesystem::path(options->dbPath);
-    if (dbPath.has_parent_path()) {
+    std::filesystem::path dbPath = options->dbPath;
+    if (dbPath.empty()) {
+        dbPath = UsageReports::DefaultPath(options->logPath, cacheRoot);
+        // The cache folder may not exist yet when the demo library is not drawn into it.
         std::error_code ignored;
-        std::filesystem::create_directories(dbPath.parent_path(), ignored);
+        if (options->logPath.empty()) std::filesystem::create_directories(cacheRoot, ignored);
     }
     UsageReports reports(dbPath.string());
     if (!reports.IsOpen()) {

@@ -41,7 +41,7 @@ db=${SERVICE_LOG%.log}.db
 [ -f "$db" ] || e2e_fail "no report database beside the log"
 e2e_expect_eq "$(sqlite3 "$db" "SELECT COUNT(*) FROM reports")" "3" "reports"
 e2e_expect_eq "$(sqlite3 "$db" "SELECT COUNT(DISTINCT uid) FROM reports WHERE uid <> ''")" "1" "installations"
-e2e_expect_eq "$(sqlite3 "$db" "SELECT COUNT(*) FROM reports WHERE op = 'getversion'")" "1" "starts"
+e2e_expect_eq "$(sqlite3 "$db" "SELECT COUNT(*) FROM reports WHERE op = 'getad'")" "1" "starts"
 e2e_expect_eq "$(sqlite3 -separator '|' "$db" "SELECT op, quote(uid), mac, stype, quote(version), address FROM reports WHERE op = 'getad'")" \
     "getad|'4711'|00-1A-2B-3C-4D-5E |runstart|''|127.0.0.1" "getad row"
 e2e_expect_eq "$(sqlite3 "$db" "SELECT quote(uid) FROM reports WHERE op = 'getversion'")" "NULL" "a report without the suffix"
