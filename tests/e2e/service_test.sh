@@ -104,6 +104,23 @@ get "$default_url/kavri/lm/notice.php?fn=TestFunc&name=%E6%99%A8%E6%9B%A6" >/dev
 e2e_expect_eq "$(status)" "204" "notice"
 e2e_expect_request '^/kavri/lm/notice\.php\?fn=TestFunc&name=%E6%99%A8%E6%9B%A6$'
 
+# The page in WebKitGTK, taken as the program takes it: each button's link names its own card's
+# picture, TestFunc and SCCG mark the card whose button was pressed and say so, the search box and
+# the categories work.
+e2e_start_xvfb
+/usr/bin/python3 "$LUMO_SOURCE_DIR/tests/e2e/library_page.py" "$default_url/kavri/lm/index.php?cid=1" \
+    >"$E2E_TMP/page.out" 2>"$E2E_TMP/page.err" || e2e_fail "page driver: $(cat "$E2E_TMP/page.err")"
+e2e_expect_eq "$(cat "$E2E_TMP/page.out")" "link: app:$default_url/kavri/lm/pics/thumb_blue-hour-4k.jpg>Blue Hour
+link: sclm:$default_url/kavri/lm/pics/thumb_stars.jpg>星空
+toast: 「Blue Hour」已设为桌面壁纸
+toast: 「星空」已收藏到我的壁纸
+applied: Blue Hour
+kept: 星空
+cards: 1 ?cid=1&q=%E6%98%9F
+cards: 3 ?cid=3" "the page in WebKitGTK"
+e2e_expect_request '^/kavri/lm/notice\.php\?fn=TestFunc&name=Blue%20Hour$'
+e2e_expect_request '^/kavri/lm/notice\.php\?fn=SCCG&name=%E6%98%9F%E7%A9%BA$'
+
 # Nothing but the library's pictures is served from the picture folder.
 for path in "kavri/lm/pics/names.txt" "kavri/lm/pics/..%2F..%2Fetc%2Fpasswd" "kavri/lm/pics/thumb_nosuch.jpg" "nosuch"; do
     get "$default_url/$path" >/dev/null
