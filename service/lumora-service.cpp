@@ -1,5 +1,7 @@
 // The maker's service on loopback: the service script, the online library page and the
 // wallpaper site, enough for the program to run against it.
+#include <pthread.h>
+#include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -8,6 +10,7 @@
 #include <fstream>
 #include <iostream>
 #include <string_view>
+#include <thread>
 
 #include "service/DemoPictures.h"
 #include "service/LumoraService.h"
@@ -39,6 +42,13 @@ int main(int argc, char** argv) {
             return 0;
         }
     }
+    // Blocked before any thread starts, so that only the stopper below receives them.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
     std::string error;
     std::optional<ServiceOptions> options = ServiceOptions::Parse({argv + 1, argv + argc}, error);
     if (!options) {
@@ -113,5 +123,12 @@ int main(int argc, char** argv) {
         std::cerr << "lumora-service: cannot write " << options->portFile << '\n';
         return 1;
     }
+    // Ctrl+C or a kill ends the service cleanly: the report database is closed, which folds its
+    // write-ahead log back into the one file the maker copies.
+    std::thread([&server, stopSignals] {
+        int received = 0;
+        sigwait(&stopSignals, &received);
+        server.stop();
+    }).detach();
     return server.listen_after_bind() ? 0 : 1;
 }
