@@ -18,6 +18,7 @@ script="kavri/lm/lm.php"
 
 e2e_start_service
 default_url=$SERVICE_URL
+default_pid=${E2E_PIDS[-1]}
 
 # The service script: bare replies, whatever the usage report says.
 e2e_expect_eq "$(get "$default_url/$script?op=getversion")" "1.0" "getversion"
@@ -202,4 +203,9 @@ fi
 if "$LUMO_APP_BUILD/lumora-service" --port 99999 >/dev/null 2>&1; then
     e2e_fail "a bad port was accepted"
 fi
+# Stopped, the service leaves its reports in the one database file, whole.
+kill -TERM "$default_pid"
+wait "$default_pid" || e2e_fail "the service ended with status $? on SIGTERM"
+[ -e "$db-wal" ] && e2e_fail "the database's write-ahead log is left behind"
+e2e_expect_eq "$(sqlite3 "$db" "SELECT group_concat(op) FROM reports")" "getversion,getad,exit" "reports after the stop"
 e2e_log "ok"
