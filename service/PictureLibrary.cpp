@@ -67,8 +67,12 @@ bool PictureLibrary::IsPictureFileName(std::string_view file) {
 }
 
 std::string PictureLibrary::UrlNameFor(std::string_view file) {
+    // The program keeps a picture under the extension of its URL and lists only lower-case
+    // ".jpg", ".png", ".gif" and ".bmp" files.
+    std::string ext = Lower(file.substr(file.rfind('.') + 1));
+    if (ext == "jpeg") ext = "jpg";
     bool safe = std::all_of(file.begin(), file.end(), IsUrlSafe) &&
-                file.find("thumb_") == std::string_view::npos;
+                file.find("thumb_") == std::string_view::npos && file.ends_with("." + ext);
     if (safe) return std::string(file);
     // FNV-1a keeps the name the same from one start to the next.
     uint32_t hash = 2166136261u;
@@ -77,7 +81,7 @@ std::string PictureLibrary::UrlNameFor(std::string_view file) {
     }
     char hex[9];
     std::snprintf(hex, sizeof hex, "%08x", hash);
-    return "pic-" + std::string(hex) + Lower(file.substr(file.rfind('.')));
+    return "pic-" + std::string(hex) + "." + ext;
 }
 
 PictureLibrary PictureLibrary::Load(const std::filesystem::path& directory) {

@@ -146,6 +146,7 @@ own=$E2E_TMP/own
 mkdir -p "$own"
 convert -size 800x600 gradient:red-blue "$own/red sea.jpg"
 convert -size 640x480 gradient:green-white "$own/红 海.png"
+convert -size 320x240 gradient:blue-white "$own/Lake.JPEG"
 echo "not a picture" >"$own/notes.txt"
 first_log=$SERVICE_LOG
 first_lines=$(wc -l <"$first_log")
@@ -156,17 +157,20 @@ e2e_expect_eq "$(get "$SERVICE_URL/$script?op=getad")" "新版壁纸,https://exa
 e2e_expect_eq "$(sqlite3 "$E2E_TMP/own reports.db" "SELECT group_concat(op) FROM reports")" "getversion,getad" "--db"
 [ -e "${SERVICE_LOG%.log}.db" ] && e2e_fail "a database beside the log despite --db"
 page=$(get "$SERVICE_URL/kavri/lm/index.php?cid=1")
-e2e_expect_eq "$(cards <<<"$page")" "2" "only pictures are listed"
+e2e_expect_eq "$(cards <<<"$page")" "3" "only pictures are listed"
 own_sizes=()
 while read -r link; do
     thumb=${link%%>*}
     name=$(decode "${link#*>}")
     curl -s -o "$E2E_TMP/own-thumb" "$thumb"
     e2e_expect_eq "$(identify -format '%wx%h' "$E2E_TMP/own-thumb")" "206x150" "made thumbnail of $name"
-    curl -s -o "$E2E_TMP/own-full" "$(decode "${thumb//thumb_/}")"
+    full=$(decode "${thumb//thumb_/}")
+    # The program keeps the picture under this extension and lists lower-case ones only.
+    case ${full##*.} in jpg | png) ;; *) e2e_fail "$name is offered as $full" ;; esac
+    curl -s -o "$E2E_TMP/own-full" "$full"
     own_sizes+=("$name $(identify -format '%wx%h' "$E2E_TMP/own-full")")
 done < <(grep -o 'href="app:[^"]*"' <<<"$page" | sed 's/^href="app://; s/"$//; s/&gt;/>/')
-e2e_expect_eq "${own_sizes[*]}" "red sea 800x600 红 海 640x480" "own pictures by their names"
+e2e_expect_eq "${own_sizes[*]}" "Lake 320x240 red sea 800x600 红 海 640x480" "own pictures by their names"
 e2e_expect_eq "$(sed -n 1p "$SERVICE_LOG")" "/$script?op=getversion" "second service's log"
 e2e_expect_eq "$(wc -l <"$first_log")" "$first_lines" "first service's log after the second one's requests"
 

@@ -57,7 +57,7 @@ TEST(LibraryPageTest, LinksSurviveTheProgramsReadingForAnyFileAndName) {
         {"blue-hour-4k.png", "Blue Hour", "png"},
         {"my sea>1.jpg", "A>B>C", "jpg"},
         {"红 海.JPG", "红 海", "jpg"},
-        {"mythumb_x.jpeg", "thumb_name", "jpeg"},
+        {"mythumb_x.jpeg", "thumb_name", "jpg"},
         {"100%.png", "100%纯 %41", "png"},
         {"a#b.jpg", "#1 ", "jpg"},
         {"x.y.z.bmp", " tab\there\n", "bmp"},
@@ -82,8 +82,8 @@ TEST(LibraryPageTest, LinksSurviveTheProgramsReadingForAnyFileAndName) {
 }
 
 TEST(LibraryPageTest, UrlNamesAreSafeStableAndDistinct) {
-    const char* files[] = {"dawn.jpg", "my sea>1.jpg", "红 海.JPG", "mythumb_x.jpeg",
-                           "100%.png", "a#b.jpg",      "红 海.jpg", "Sea.PNG"};
+    const char* files[] = {"dawn.jpg", "my sea>1.jpg", "红 海.JPG", "mythumb_x.jpeg", "100%.png",
+                           "a#b.jpg",  "红 海.jpg",    "Sea.PNG",   "Sea.png",        "b.jpeg"};
     std::set<std::string> seen;
     for (const char* file : files) {
         std::string name = PictureLibrary::UrlNameFor(file);
@@ -96,9 +96,18 @@ TEST(LibraryPageTest, UrlNamesAreSafeStableAndDistinct) {
                 << name;
         }
     }
+    // The program lists only these extensions, in lower case.
+    struct Case {
+        const char* file;
+        const char* ending;
+    };
+    const Case cases[] = {{"dawn.jpg", "dawn.jpg"}, {"Sea.png", "Sea.png"}, {"Sea.PNG", ".png"},
+                          {"b.jpeg", ".jpg"},       {"c.GIF", ".gif"},      {"红 海.bmp", ".bmp"}};
+    for (const Case& c : cases) {
+        std::string name = PictureLibrary::UrlNameFor(c.file);
+        EXPECT_TRUE(name.ends_with(c.ending)) << c.file << " " << name;
+    }
     EXPECT_EQ(PictureLibrary::UrlNameFor("dawn.jpg"), "dawn.jpg");
-    EXPECT_EQ(PictureLibrary::UrlNameFor("Sea.PNG"), "Sea.PNG");
-    EXPECT_TRUE(PictureLibrary::UrlNameFor("红 海.JPG").ends_with(".jpg"));
 }
 
 // Ten pictures: three listed in names.txt with categories (first, in its order), the others by
