@@ -51,6 +51,25 @@ bool IsUrlSafe(char c) {
            c == '-' || c == '_';
 }
 
+// The program stores a picture as "<name>.<ext>" or "<name>_LMSC.<ext>" and refuses a name that
+// cannot be a file name, so a name from names.txt is made into one: no "/", no control bytes,
+// not "." or "..", short enough for the longer form (at a whole UTF-8 character).
+std::string FileSafeName(std::string_view name, std::string_view fallback) {
+    constexpr size_t kMaxBytes = 200;
+    std::string safe;
+    for (char c : name) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) continue;
+        safe += c == '/' ? '-' : c;
+    }
+    if (safe.size() > kMaxBytes) {
+        size_t cut = kMaxBytes;
+        while (cut > 0 && (static_cast<unsigned char>(safe[cut]) & 0xC0) == 0x80) --cut;
+        safe.resize(cut);
+    }
+    if (safe.empty() || safe == "." || safe == "..") return std::string(fallback);
+    return safe;
+}
+
 bool Matches(const Picture& picture, const std::string& lowerKeyword) {
     return Lower(picture.name).find(lowerKeyword) != std::string::npos ||
            Lower(picture.file).find(lowerKeyword) != std::string::npos;
@@ -99,7 +118,7 @@ PictureLibrary PictureLibrary::Load(const std::filesystem::path& directory) {
             picture.width = picture.height = 0;
         }
         if (named != names.end()) {
-            picture.name = named->second.name;
+            picture.name = FileSafeName(named->second.name, picture.name);
             picture.category = named->second.category;
         }
         library.m_pictures.push_back(std::move(picture));

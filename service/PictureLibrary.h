@@ -31,7 +31,8 @@ struct Category {
 // The pictures of one folder. Every JPEG, PNG, GIF or BMP file whose name does not start with
 // "thumb_" is a picture. A "names.txt" in the folder may give display names and categories, one
 // "file<TAB>name[<TAB>category]" a line; the pictures it lists come first, in its order, the
-// others follow in file name order, named after their file name without its extension.
+// others follow in file name order, named after their file name without its extension. Names are
+// kept to what the program can store as a file name.
 class PictureLibrary {
 public:
     static constexpr int kAllCid = 1;
