@@ -52,7 +52,7 @@ bool IsUrlSafe(char c) {
 }
 
 // The program stores a picture as "<name>.<ext>" or "<name>_LMSC.<ext>" and refuses a name that
-// cannot be a file name, so a name from names.txt is made into one: no "/", no control bytes,
+// cannot be a file name, so every name is made into one: no "/", no control bytes,
 // not "." or "..", short enough for the longer form (at a whole UTF-8 character).
 std::string FileSafeName(std::string_view name, std::string_view fallback) {
     constexpr size_t kMaxBytes = 200;
@@ -112,13 +112,15 @@ PictureLibrary PictureLibrary::Load(const std::filesystem::path& directory) {
         std::string file = entry.path().filename().string();
         if (!entry.is_regular_file(error) || !IsPictureFileName(file)) continue;
         auto named = names.find(file);
-        Picture picture{file, entry.path().stem().string(), {}, UrlNameFor(file)};
+        Picture picture{file, {}, {}, UrlNameFor(file)};
+        std::string urlStem = std::filesystem::path(picture.urlName).stem().string();
+        picture.name = FileSafeName(entry.path().stem().string(), urlStem);
         // Only the header is read, to tell the page the picture's size.
         if (!gdk_pixbuf_get_file_info(entry.path().c_str(), &picture.width, &picture.height)) {
             picture.width = picture.height = 0;
         }
         if (named != names.end()) {
-            picture.name = FileSafeName(named->second.name, picture.name);
+            picture.name = FileSafeName(named->second.name, urlStem);
             picture.category = named->second.category;
         }
         library.m_pictures.push_back(std::move(picture));

@@ -164,6 +164,13 @@ TEST_F(LibraryPageRenderTest, LibraryOrderNamesAndCategories) {
     EXPECT_EQ(m_library.Find("p1.jpg")->name, "p1");
     EXPECT_EQ(m_library.Find("p2.jpg")->name, "AC-DC ..-x");
     EXPECT_EQ(m_library.Find("p3.jpg")->name, std::string(198, 'a'));
+    test::TempDir odd;
+    test::WriteFile(odd / "\x01.png", "x");
+    test::WriteFile(odd / (std::string(210, 'b') + ".jpg"), "x");
+    PictureLibrary library = PictureLibrary::Load(odd.Path());
+    ASSERT_EQ(library.Pictures().size(), 2u);
+    EXPECT_EQ(library.Pictures()[0].name + ".png", library.Pictures()[0].urlName);
+    EXPECT_EQ(library.Pictures()[1].name, std::string(200, 'b'));
     EXPECT_EQ(m_library.Find("thumb_p0.jpg"), nullptr);
     ASSERT_EQ(m_library.Categories().size(), 3u);
     EXPECT_EQ(m_library.Categories()[0].name, "全部");
