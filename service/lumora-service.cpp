@@ -5,6 +5,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -128,6 +129,10 @@ int main(int argc, char** argv) {
     std::thread([&server, stopSignals] {
         int received = 0;
         sigwait(&stopSignals, &received);
+        // A signal right at the start must not be lost before the server runs.
+        while (!server.is_running()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
         server.stop();
     }).detach();
     return server.listen_after_bind() ? 0 : 1;
