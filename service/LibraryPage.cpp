@@ -56,11 +56,14 @@ header button { padding: 4px 12px; border: 0; border-radius: 0 13px 13px 0; back
 )";
 
 // The program calls TestFunc and SCCG without arguments, so the page remembers which card's
-// button was pressed last.
+// button of each kind was pressed last: a "收藏" pressed while a wallpaper still downloads does not
+// change the card that TestFunc marks.
 constexpr const char* kScript = R"(
-var lastCard = null;
-function pick(link) { lastCard = link.closest('.card'); }
-function lastName() { return lastCard ? lastCard.getAttribute('data-name') : ''; }
+var lastCard = { set: null, keep: null };
+function pick(link) {
+  lastCard[link.classList.contains('set') ? 'set' : 'keep'] = link.closest('.card');
+}
+function nameOf(card) { return card ? card.getAttribute('data-name') : ''; }
 function toast(text) {
   var t = document.getElementById('toast');
   t.textContent = text;
@@ -68,21 +71,23 @@ function toast(text) {
   clearTimeout(window.toastTimer);
   window.toastTimer = setTimeout(function () { t.className = ''; }, 2500);
 }
-function notice(fn) {
+function notice(fn, name) {
   var i = new Image();
-  i.src = '/kavri/lm/notice.php?fn=' + fn + '&name=' + encodeURIComponent(lastName());
+  i.src = '/kavri/lm/notice.php?fn=' + fn + '&name=' + encodeURIComponent(name);
 }
 function TestFunc() {
+  var card = lastCard.set, name = nameOf(card);
   var cards = document.querySelectorAll('.card.applied');
   for (var i = 0; i < cards.length; i++) cards[i].classList.remove('applied');
-  if (lastCard) lastCard.classList.add('applied');
-  toast(lastName() ? '「' + lastName() + '」已设为桌面壁纸' : '已设为桌面壁纸');
-  notice('TestFunc');
+  if (card) card.classList.add('applied');
+  toast(name ? '「' + name + '」已设为桌面壁纸' : '已设为桌面壁纸');
+  notice('TestFunc', name);
 }
 function SCCG() {
-  if (lastCard) lastCard.classList.add('kept');
-  toast(lastName() ? '「' + lastName() + '」已收藏到我的壁纸' : '已收藏到我的壁纸');
-  notice('SCCG');
+  var card = lastCard.keep, name = nameOf(card);
+  if (card) card.classList.add('kept');
+  toast(name ? '「' + name + '」已收藏到我的壁纸' : '已收藏到我的壁纸');
+  notice('SCCG', name);
 }
 )";
 

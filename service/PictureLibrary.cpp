@@ -51,6 +51,25 @@ bool IsUrlSafe(char c) {
            c == '-' || c == '_';
 }
 
+// The program stores a picture as "<name>.<ext>" or "<name>_LMSC.<ext>" and refuses a name that
+// cannot be a file name, so every name is made into one: no "/", no control bytes,
+// not "." or "..", short enough for the longer form (at a whole UTF-8 character).
+std::string FileSafeName(std::string_view name, std::string_view fallback) {
+    constexpr size_t kMaxBytes = 200;
+    std::string safe;
+    for (char c : name) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) continue;
+        safe += c == '/' ? '-' : c;
+    }
+    if (safe.size() > kMaxBytes) {
+        size_t cut = kMaxBytes;
+        while (cut > 0 && (static_cast<unsigned char>(safe[cut]) & 0xC0) == 0x80) --cut;
+        safe.resize(cut);
+    }
+    if (safe.empty() || safe == "." || safe == "..") return std::string(fallback);
+    return safe;
+}
+
 bool Matches(const Picture& picture, const std::string& lowerKeyword) {
     return Lower(picture.name).find(lowerKeyword) != std::string::npos ||
            Lower(picture.file).find(lowerKeyword) != std::string::npos;
@@ -67,8 +86,12 @@ bool PictureLibrary::IsPictureFileName(std::string_view file) {
 }
 
 std::string PictureLibrary::UrlNameFor(std::string_view file) {
+    // The program keeps a picture under the extension of its URL and lists only lower-case
+    // ".jpg", ".png", ".gif" and ".bmp" files.
+    std::string ext = Lower(file.substr(file.rfind('.') + 1));
+    if (ext == "jpeg") ext = "jpg";
     bool safe = std::all_of(file.begin(), file.end(), IsUrlSafe) &&
-                file.find("thumb_") == std::string_view::npos;
+                file.find("thumb_") == std::string_view::npos && file.ends_with("." + ext);
     if (safe) return std::string(file);
     // FNV-1a keeps the name the same from one start to the next.
     uint32_t hash = 2166136261u;
@@ -77,7 +100,7 @@ std::string PictureLibrary::UrlNameFor(std::string_view file) {
     }
     char hex[9];
     std::snprintf(hex, sizeof hex, "%08x", hash);
-    return "pic-" + std::string(hex) + Lower(file.substr(file.rfind('.')));
+    return "pic-" + std::string(hex) + "." + ext;
 }
 
 PictureLibrary PictureLibrary::Load(const std::filesystem::path& directory) {
@@ -89,13 +112,15 @@ PictureLibrary PictureLibrary::Load(const std::filesystem::path& directory) {
         std::string file = entry.path().filename().string();
         if (!entry.is_regular_file(error) || !IsPictureFileName(file)) continue;
         auto named = names.find(file);
-        Picture picture{file, entry.path().stem().string(), {}, UrlNameFor(file)};
+        Picture picture{file, {}, {}, UrlNameFor(file)};
+        std::string urlStem = std::filesystem::path(picture.urlName).stem().string();
+        picture.name = FileSafeName(entry.path().stem().string(), urlStem);
         // Only the header is read, to tell the page the picture's size.
         if (!gdk_pixbuf_get_file_info(entry.path().c_str(), &picture.width, &picture.height)) {
             picture.width = picture.height = 0;
         }
         if (named != names.end()) {
-            picture.name = named->second.name;
+            picture.name = FileSafeName(named->second.name, urlStem);
             picture.category = named->second.category;
         }
         library.m_pictures.push_back(std::move(picture));

@@ -14,8 +14,9 @@ struct Picture {
     std::string name;
     std::string category;  // empty: only in the category of all pictures
     // The file name in the picture's URLs. It holds only letters, digits, ".", "-" and "_", no
-    // "thumb_", and ends with the file's extension, because the program percent-decodes the
-    // whole link, drops every "thumb_" from it and takes the extension after its last full stop.
+    // "thumb_", and ends with ".jpg", ".png", ".gif" or ".bmp", because the program
+    // percent-decodes the whole link, drops every "thumb_" from it and stores the picture under
+    // the extension after its last full stop.
     std::string urlName;
     int width = 0;  // 0 when the file's header cannot be read
     int height = 0;
@@ -30,7 +31,8 @@ struct Category {
 // The pictures of one folder. Every JPEG, PNG, GIF or BMP file whose name does not start with
 // "thumb_" is a picture. A "names.txt" in the folder may give display names and categories, one
 // "file<TAB>name[<TAB>category]" a line; the pictures it lists come first, in its order, the
-// others follow in file name order, named after their file name without its extension.
+// others follow in file name order, named after their file name without its extension. Names are
+// kept to what the program can store as a file name.
 class PictureLibrary {
 public:
     static constexpr int kAllCid = 1;
@@ -56,7 +58,7 @@ public:
 
     static bool IsPictureFileName(std::string_view file);
     // The URL name for a picture file: the file name itself when it is already safe, else a
-    // name made from a hash of the file name and its lower-case extension.
+    // name made from a hash of the file name and its extension in lower case ("jpeg" as "jpg").
     static std::string UrlNameFor(std::string_view file);
 
 private:

@@ -22,12 +22,14 @@ const char* ServiceOptions::Usage() {
            "  op TEXT (getversion, getad or exit), uid TEXT, mac TEXT, stype TEXT, version TEXT\n"
            "  (as sent, percent-decoded; NULL when the request lacked the key),\n"
            "  address TEXT (the client's IP address)\n"
-           "For example:\n"
-           "  sqlite3 DB \"SELECT COUNT(DISTINCT uid) FROM reports WHERE uid <> ''\"   "
-           "installations\n"
-           "  sqlite3 DB \"SELECT COUNT(*) FROM reports WHERE op = 'getversion'\"  starts\n"
-           "  sqlite3 DB \"SELECT date(time), COUNT(*) FROM reports WHERE op = 'getad'\n"
-           "               GROUP BY 1\"                                 main windows a day\n";
+           "Each start of the program that opens its main window sends one getad with its\n"
+           "uid; the version check at start-up sends getversion without the four values.\n"
+           "For example, with DB the database:\n"
+           "  installations:   sqlite3 DB \"SELECT COUNT(DISTINCT uid) FROM reports WHERE uid <> "
+           "''\"\n"
+           "  starts:          sqlite3 DB \"SELECT COUNT(*) FROM reports WHERE op = 'getad'\"\n"
+           "  starts per day:  sqlite3 DB \"SELECT date(time), COUNT(*) FROM reports\n"
+           "                              WHERE op = 'getad' GROUP BY 1\"\n";
 }
 
 namespace {

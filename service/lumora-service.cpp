@@ -1,13 +1,17 @@
 // The maker's service on loopback: the service script, the online library page and the
 // wallpaper site, enough for the program to run against it.
+#include <pthread.h>
+#include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string_view>
+#include <thread>
 
 #include "service/DemoPictures.h"
 #include "service/LumoraService.h"
@@ -39,6 +43,13 @@ int main(int argc, char** argv) {
             return 0;
         }
     }
+    // Blocked before any thread starts, so that only the stopper below receives them.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
     std::string error;
     std::optional<ServiceOptions> options = ServiceOptions::Parse({argv + 1, argv + argc}, error);
     if (!options) {
@@ -66,12 +77,12 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    std::filesystem::path dbPath = options->dbPath.empty()
-                                       ? UsageReports::DefaultPath(options->logPath, cacheRoot)
-                                       : std::filesystem::path(options->dbPath);
-    if (dbPath.has_parent_path()) {
+    std::filesystem::path dbPath = options->dbPath;
+    if (dbPath.empty()) {
+        dbPath = UsageReports::DefaultPath(options->logPath, cacheRoot);
+        // The cache folder may not exist yet when the demo library is not drawn into it.
         std::error_code ignored;
-        std::filesystem::create_directories(dbPath.parent_path(), ignored);
+        if (options->logPath.empty()) std::filesystem::create_directories(cacheRoot, ignored);
     }
     UsageReports reports(dbPath.string());
     if (!reports.IsOpen()) {
@@ -113,5 +124,16 @@ int main(int argc, char** argv) {
         std::cerr << "lumora-service: cannot write " << options->portFile << '\n';
         return 1;
     }
+    // Ctrl+C or a kill ends the service cleanly: the report database is closed, which folds its
+    // write-ahead log back into the one file the maker copies.
+    std::thread([&server, stopSignals] {
+        int received = 0;
+        sigwait(&stopSignals, &received);
+        // A signal right at the start must not be lost before the server runs.
+        while (!server.is_running()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        server.stop();
+    }).detach();
     return server.listen_after_bind() ? 0 : 1;
 }

@@ -18,6 +18,7 @@ script="kavri/lm/lm.php"
 
 e2e_start_service
 default_url=$SERVICE_URL
+default_pid=${E2E_PIDS[-1]}
 
 # The service script: bare replies, whatever the usage report says.
 e2e_expect_eq "$(get "$default_url/$script?op=getversion")" "1.0" "getversion"
@@ -41,7 +42,7 @@ db=${SERVICE_LOG%.log}.db
 [ -f "$db" ] || e2e_fail "no report database beside the log"
 e2e_expect_eq "$(sqlite3 "$db" "SELECT COUNT(*) FROM reports")" "3" "reports"
 e2e_expect_eq "$(sqlite3 "$db" "SELECT COUNT(DISTINCT uid) FROM reports WHERE uid <> ''")" "1" "installations"
-e2e_expect_eq "$(sqlite3 "$db" "SELECT COUNT(*) FROM reports WHERE op = 'getversion'")" "1" "starts"
+e2e_expect_eq "$(sqlite3 "$db" "SELECT COUNT(*) FROM reports WHERE op = 'getad'")" "1" "starts"
 e2e_expect_eq "$(sqlite3 -separator '|' "$db" "SELECT op, quote(uid), mac, stype, quote(version), address FROM reports WHERE op = 'getad'")" \
     "getad|'4711'|00-1A-2B-3C-4D-5E |runstart|''|127.0.0.1" "getad row"
 e2e_expect_eq "$(sqlite3 "$db" "SELECT quote(uid) FROM reports WHERE op = 'getversion'")" "NULL" "a report without the suffix"
@@ -104,6 +105,23 @@ get "$default_url/kavri/lm/notice.php?fn=TestFunc&name=%E6%99%A8%E6%9B%A6" >/dev
 e2e_expect_eq "$(status)" "204" "notice"
 e2e_expect_request '^/kavri/lm/notice\.php\?fn=TestFunc&name=%E6%99%A8%E6%9B%A6$'
 
+# The page in WebKitGTK, taken as the program takes it: each button's link names its own card's
+# picture, TestFunc and SCCG mark the card whose button was pressed and say so, the search box and
+# the categories work.
+e2e_start_xvfb
+/usr/bin/python3 "$LUMO_SOURCE_DIR/tests/e2e/library_page.py" "$default_url/kavri/lm/index.php?cid=1" \
+    >"$E2E_TMP/page.out" 2>"$E2E_TMP/page.err" || e2e_fail "page driver: $(cat "$E2E_TMP/page.err")"
+e2e_expect_eq "$(cat "$E2E_TMP/page.out")" "link: app:$default_url/kavri/lm/pics/thumb_blue-hour-4k.jpg>Blue Hour
+link: sclm:$default_url/kavri/lm/pics/thumb_stars.jpg>星空
+toast: 「Blue Hour」已设为桌面壁纸
+toast: 「星空」已收藏到我的壁纸
+applied: Blue Hour
+kept: 星空
+cards: 1 ?cid=1&q=%E6%98%9F
+cards: 3 ?cid=3" "the page in WebKitGTK"
+e2e_expect_request '^/kavri/lm/notice\.php\?fn=TestFunc&name=Blue%20Hour$'
+e2e_expect_request '^/kavri/lm/notice\.php\?fn=SCCG&name=%E6%98%9F%E7%A9%BA$'
+
 # Nothing but the library's pictures is served from the picture folder.
 for path in "kavri/lm/pics/names.txt" "kavri/lm/pics/..%2F..%2Fetc%2Fpasswd" "kavri/lm/pics/thumb_nosuch.jpg" "nosuch"; do
     get "$default_url/$path" >/dev/null
@@ -128,6 +146,7 @@ own=$E2E_TMP/own
 mkdir -p "$own"
 convert -size 800x600 gradient:red-blue "$own/red sea.jpg"
 convert -size 640x480 gradient:green-white "$own/红 海.png"
+convert -size 320x240 gradient:blue-white "$own/Lake.JPEG"
 echo "not a picture" >"$own/notes.txt"
 first_log=$SERVICE_LOG
 first_lines=$(wc -l <"$first_log")
@@ -138,17 +157,20 @@ e2e_expect_eq "$(get "$SERVICE_URL/$script?op=getad")" "新版壁纸,https://exa
 e2e_expect_eq "$(sqlite3 "$E2E_TMP/own reports.db" "SELECT group_concat(op) FROM reports")" "getversion,getad" "--db"
 [ -e "${SERVICE_LOG%.log}.db" ] && e2e_fail "a database beside the log despite --db"
 page=$(get "$SERVICE_URL/kavri/lm/index.php?cid=1")
-e2e_expect_eq "$(cards <<<"$page")" "2" "only pictures are listed"
+e2e_expect_eq "$(cards <<<"$page")" "3" "only pictures are listed"
 own_sizes=()
 while read -r link; do
     thumb=${link%%>*}
     name=$(decode "${link#*>}")
     curl -s -o "$E2E_TMP/own-thumb" "$thumb"
     e2e_expect_eq "$(identify -format '%wx%h' "$E2E_TMP/own-thumb")" "206x150" "made thumbnail of $name"
-    curl -s -o "$E2E_TMP/own-full" "$(decode "${thumb//thumb_/}")"
+    full=$(decode "${thumb//thumb_/}")
+    # The program keeps the picture under this extension and lists lower-case ones only.
+    case ${full##*.} in jpg | png) ;; *) e2e_fail "$name is offered as $full" ;; esac
+    curl -s -o "$E2E_TMP/own-full" "$full"
     own_sizes+=("$name $(identify -format '%wx%h' "$E2E_TMP/own-full")")
 done < <(grep -o 'href="app:[^"]*"' <<<"$page" | sed 's/^href="app://; s/"$//; s/&gt;/>/')
-e2e_expect_eq "${own_sizes[*]}" "red sea 800x600 红 海 640x480" "own pictures by their names"
+e2e_expect_eq "${own_sizes[*]}" "Lake 320x240 red sea 800x600 红 海 640x480" "own pictures by their names"
 e2e_expect_eq "$(sed -n 1p "$SERVICE_LOG")" "/$script?op=getversion" "second service's log"
 e2e_expect_eq "$(wc -l <"$first_log")" "$first_lines" "first service's log after the second one's requests"
 
@@ -185,4 +207,9 @@ fi
 if "$LUMO_APP_BUILD/lumora-service" --port 99999 >/dev/null 2>&1; then
     e2e_fail "a bad port was accepted"
 fi
+# Stopped, the service leaves its reports in the one database file, whole.
+kill -TERM "$default_pid"
+wait "$default_pid" || e2e_fail "the service ended with status $? on SIGTERM"
+[ -e "$db-wal" ] && e2e_fail "the database's write-ahead log is left behind"
+e2e_expect_eq "$(sqlite3 "$db" "SELECT group_concat(op) FROM reports")" "getversion,getad,exit" "reports after the stop"
 e2e_log "ok"

@@ -112,8 +112,8 @@ TEST(UsageReportsTest, RowsHoldTheValuesAsSentAndSurviveAReopen) {
     // What the maker asks: installations and starts.
     EXPECT_EQ(Rows(path, "SELECT COUNT(DISTINCT uid) FROM reports WHERE uid <> ''"),
               std::vector<std::string>{"2"});
-    EXPECT_EQ(Rows(path, "SELECT COUNT(*) FROM reports WHERE op = 'getversion'"),
-              std::vector<std::string>{"1"});
+    EXPECT_EQ(Rows(path, "SELECT COUNT(*) FROM reports WHERE op = 'getad'"),
+              std::vector<std::string>{"2"});
 }
 
 TEST(UsageReportsTest, ReportsFromManyThreadsAreAllStored) {
