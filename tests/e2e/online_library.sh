@@ -123,4 +123,6 @@ e2e_expect_request 'op=exit&uid=' 10
 e2e_wait_exit "$LUMO_PID" 15 || e2e_fail "the program did not end during a transfer"
 downloading && e2e_fail "a partial file was left: $(ls -a "$imgs")"
 stored "$last" && e2e_fail "'$last' was stored although the program ended during its transfer"
+# The maker counts the starts and ends of this run in the service's database.
+e2e_expect_eq "$(sqlite3 "$SERVICE_DB" "SELECT COUNT(*) FROM reports WHERE op = 'exit' AND stype = 'runstart'")" 1 "exit reports"
 e2e_log "online library checks passed"

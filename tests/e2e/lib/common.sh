@@ -154,7 +154,8 @@ e2e_start_trayer() {
 
 # Starts lumora-service on a free loopback port (E2E_SERVICE_PORT, when set, instead); extra
 # arguments go to it (--version, --ad, ...).
-# Exports SERVICE_PORT, SERVICE_URL (origin) and SERVICE_LOG (one line per request).
+# Exports SERVICE_PORT, SERVICE_URL (origin), SERVICE_LOG (one line per request) and SERVICE_DB
+# (the usage reports).
 e2e_start_service() {
     local service=$LUMO_APP_BUILD/lumora-service
     [ -x "$service" ] || e2e_fail "$service is not built"
@@ -170,7 +171,8 @@ e2e_start_service() {
     e2e_wait_until 60 test -s "$E2E_TMP/$name.port" || e2e_fail "lumora-service did not start"
     SERVICE_PORT=$(cat "$E2E_TMP/$name.port")
     SERVICE_URL=http://127.0.0.1:$SERVICE_PORT
-    export SERVICE_PORT SERVICE_URL SERVICE_LOG
+    SERVICE_DB=${SERVICE_LOG%.log}.db
+    export SERVICE_PORT SERVICE_URL SERVICE_LOG SERVICE_DB
     e2e_log "lumora-service at $SERVICE_URL"
 }
 
