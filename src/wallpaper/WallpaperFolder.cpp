@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "app/ProcessStrings.h"
+#include "platform/Trash.h"
 
 namespace lumora {
 namespace fs = std::filesystem;
@@ -69,9 +70,11 @@ bool SameBytes(const std::string& a, const std::string& b) {
 }
 
 // Copies without replacing an existing target; the result is not needed by any caller.
-void CopyNoOverwrite(const std::string& from, const std::string& to) {
+// Answers the error of the copy; an existing target is refused with file_exists.
+std::error_code CopyNoOverwrite(const std::string& from, const std::string& to) {
     std::error_code error;
     fs::copy_file(from, to, fs::copy_options::none, error);
+    return error;
 }
 
 }  // namespace
@@ -237,8 +240,11 @@ WallpaperFolder::CopyOutcome WallpaperFolder::CopyAsFavourite(const std::string&
     if (base.ends_with(kFavouriteSuffix)) {
         return CopyOutcome::AlreadyFavourite;
     }
-    CopyNoOverwrite(path, FavouriteTwin(path));
-    return CopyOutcome::Copied;
+    const std::error_code error = CopyNoOverwrite(path, FavouriteTwin(path));
+    if (!error) return CopyOutcome::Copied;
+    // The favourite is there already: the picture is a favourite, whatever its own name says.
+    if (error == std::errc::file_exists) return CopyOutcome::AlreadyFavourite;
+    return CopyOutcome::Failed;
 }
 
 void WallpaperFolder::AddLocalPicture(const std::string& source, const std::string& title,
@@ -249,6 +255,16 @@ void WallpaperFolder::AddLocalPicture(const std::string& source, const std::stri
     CopyNoOverwrite(source, PicturePath(title, kFavouriteSuffix, extension));
 }
 
-void WallpaperFolder::DeleteWallpaper(const std::string& path) const { unlink(path.c_str()); }
+bool WallpaperFolder::DeleteWallpaper(const std::string& path) const {
+    switch (MoveToTrash(path)) {
+        case TrashOutcome::Trashed:
+            return true;
+        case TrashOutcome::NoTrash:
+            return unlink(path.c_str()) == 0;
+        case TrashOutcome::Failed:
+            return false;
+    }
+    return false;
+}
 
 }  // namespace lumora
