@@ -182,7 +182,8 @@ void PicBox::SetAsWallpaper() {
             return WallpaperApplier::ConvertPicture(picture, bitmap);
         },
         [this](bool converted) {
-            const int status = WallpaperApplier().ShowConversion();
+            WallpaperApplier applier(Strings().collectionDirectory, CurrentHost().Desktop());
+            const int status = applier.ShowConversion();
             MessageBox(converted && status == 0 ? kSetDone : kSetFailed, kCaption, MB_OK);
         });
 }
