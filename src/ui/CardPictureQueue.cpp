@@ -16,6 +16,7 @@ struct CardPictureQueue::Work {
     std::vector<std::string> paths;
     std::string placeholder;
     Size size;
+    Size visible;
     std::mutex mutex;
     std::vector<char> taken;
     std::size_t next = 0;            // the first index not yet taken in card order
@@ -39,12 +40,13 @@ struct CardPictureQueue::Work {
 };
 
 void CardPictureQueue::Start(std::vector<std::string> paths, std::string placeholder, Size size,
-                             Deliver deliver) {
+                             Size visible, Deliver deliver) {
     Cancel();
     auto work = std::make_shared<Work>();
     work->paths = std::move(paths);
     work->placeholder = std::move(placeholder);
     work->size = size;
+    work->visible = visible;
     work->taken.assign(work->paths.size(), 0);
     m_work = work;
     auto shared = std::make_shared<Deliver>(std::move(deliver));
@@ -61,7 +63,8 @@ void CardPictureQueue::Start(std::vector<std::string> paths, std::string placeho
                 if (!std::filesystem::exists(source, error)) source = work->placeholder;
                 std::optional<BgraImage> picture = thumbnailer.CardPicture(source, work->size);
                 if (!picture) return std::make_pair(*index, std::optional<CardPicture>());
-                return std::make_pair(*index, std::optional<CardPicture>(CardPicture(*picture)));
+                return std::make_pair(
+                    *index, std::optional<CardPicture>(CardPicture(*picture, work->visible)));
             },
             [shared](Result result) {
                 if (result) (*shared)(result->first, std::move(result->second));

@@ -28,9 +28,10 @@ public:
     CardPictureQueue(const CardPictureQueue&) = delete;
     CardPictureQueue& operator=(const CardPictureQueue&) = delete;
 
-    // One picture of `size` for every path; a path whose file does not exist gets the picture
-    // of `placeholder`.
-    void Start(std::vector<std::string> paths, std::string placeholder, Size size, Deliver deliver);
+    // One picture of `size` for every path, of which the part `visible` is kept; a path whose
+    // file does not exist gets the picture of `placeholder`.
+    void Start(std::vector<std::string> paths, std::string placeholder, Size size, Size visible,
+               Deliver deliver);
     // Makes the pictures of the cards [first, last) next, before any other still waiting.
     void Prioritise(std::size_t first, std::size_t last);
     void Cancel();

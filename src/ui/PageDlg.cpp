@@ -41,7 +41,7 @@ void PageDlg::Reload(const std::string& listFilter) {
             m_cards.push_back(std::move(card));
         }
         m_pictures.Start(std::move(*paths), Strings().applicationDirectory + "/styles/normal.jpg",
-                         PicBox::PictureAreaSize(),
+                         PicBox::PictureAreaSize(), PicBox::VisiblePictureSize(),
                          [this](std::size_t index, std::optional<CardPicture> picture) {
                              if (index < m_cards.size())
                                  m_cards[index]->SetPicture(std::move(picture));

@@ -20,8 +20,8 @@ class PageDlg : public Dialog {
 public:
     static constexpr int kCardsPerPage = 16;
     static constexpr int kColumns = 4;
-    static constexpr int kCardWidth = 205;
-    static constexpr int kCardHeight = 112;
+    static constexpr int kCardWidth = PicBox::kWidth;
+    static constexpr int kCardHeight = PicBox::kHeight;
     static constexpr int kFirstX = 15;
     static constexpr int kFirstY = 5;
     static constexpr int kColumnStep = 220;

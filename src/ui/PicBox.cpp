@@ -1,5 +1,6 @@
 #include "ui/PicBox.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -33,16 +34,29 @@ PicBox::PicBox()
 
 PicBox::~PicBox() { DestroyWindow(); }
 
-Size PicBox::PictureAreaSize() {
+namespace {
+
+Rect PictureArea() {
     const DialogTemplate& card = DialogResource(kThumbnailCardTemplate);
     for (const DialogItem& item : card.items) {
-        if (item.id == kIdPicture) {
-            const Rect area =
-                DialogUnits(card.pointSize).ToPixels(item.x, item.y, item.cx, item.cy);
-            return {area.Width(), area.Height()};
+        if (item.id == PicBox::kIdPicture) {
+            return DialogUnits(card.pointSize).ToPixels(item.x, item.y, item.cx, item.cy);
         }
     }
     return {};
+}
+
+}  // namespace
+
+Size PicBox::PictureAreaSize() {
+    const Rect area = PictureArea();
+    return {area.Width(), area.Height()};
+}
+
+Size PicBox::VisiblePictureSize() {
+    const Rect area = PictureArea();
+    return {std::max(0, std::min(area.right, kWidth) - area.left),
+            std::max(0, std::min(area.bottom, kHeight) - area.top)};
 }
 
 std::string PicBox::PictureSource() const {

@@ -19,6 +19,9 @@ public:
     static constexpr int kIdPicture = 1037;
     static constexpr int kIdTag = 1042;
     static constexpr int kIdDelete = 1043;
+    // The size its page gives every card.
+    static constexpr int kWidth = 205;
+    static constexpr int kHeight = 112;
     static constexpr Rect kTagRect = {2, 77, 2 + 202, 77 + 32};
     static constexpr Rect kDeleteRect = {180, 2, 180 + 19, 2 + 19};
     // The face of a card whose picture has not arrived yet.
@@ -44,6 +47,8 @@ public:
 
     // The picture area's size in pixels, as the card's template lays it out.
     static Size PictureAreaSize();
+    // The part of the picture area, from its top left corner, that lies within the card.
+    static Size VisiblePictureSize();
 
     bool PreTranslateMessage(Msg& msg) override;
 

@@ -51,7 +51,10 @@ TEST_F(GalleryCardTest, ShowsANeutralFaceThenItsPictureStretchedOverThePictureAr
     EXPECT_EQ(SurfacePixel(InPicture(card, 160, 95)), kQuadrants[3]);
     EXPECT_EQ(SurfacePixel(InPicture(card, 104, 30)), kQuadrants[0]);
     EXPECT_EQ(SurfacePixel(InPicture(card, 112, 30)), kQuadrants[1]);
-    EXPECT_LE(card.Picture().Bytes(), 217u * 124u * 3u);
+    // Only what the card shows is kept: the area reaches beyond its right and bottom edges.
+    const Rect area = card.GetDlgItem(PicBox::kIdPicture)->RectInParent();
+    EXPECT_EQ(PicBox::VisiblePictureSize(), (Size{205 - area.left, 112}));
+    EXPECT_EQ(card.Picture().Bytes(), static_cast<size_t>(205 - area.left) * 112u * 3u);
 }
 
 TEST_F(GalleryCardTest, MissingFileShowsThePlaceholderAndAnUndecodableOneNothing) {
