@@ -34,18 +34,21 @@ void PageDlg::Reload(const std::string& listFilter) {
     m_scroll = ScrollInfo{SIF_ALL, 0, m_pageCount * kUnitsPerPage, kUnitsPerPage, 0, 0};
     ApplyScroll();
     if (m_pageCount >= 1) {
-        m_cards.reserve(paths->size());
-        for (const std::string& path : *paths) {
-            auto card = std::make_unique<PicBox>();
-            card->SetPicturePath(path);
-            m_cards.push_back(std::move(card));
-        }
-        m_pictures.Start(std::move(*paths), Strings().applicationDirectory + "/styles/normal.jpg",
+        // The workers start on the first page's pictures while the cards are made; their
+        // results come back through the loop, after this call.
+        std::vector<std::string> sources = *paths;
+        m_pictures.Start(std::move(sources), Strings().applicationDirectory + "/styles/normal.jpg",
                          PicBox::PictureAreaSize(), PicBox::VisiblePictureSize(),
                          [this](std::size_t index, std::optional<CardPicture> picture) {
                              if (index < m_cards.size())
                                  m_cards[index]->SetPicture(std::move(picture));
                          });
+        m_cards.reserve(paths->size());
+        for (std::string& path : *paths) {
+            auto card = std::make_unique<PicBox>();
+            card->SetPicturePath(std::move(path));
+            m_cards.push_back(std::move(card));
+        }
     }
     LayOut();
 }

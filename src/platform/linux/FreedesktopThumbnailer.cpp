@@ -273,7 +273,7 @@ void SaveThumbnail(GdkPixbuf* thumbnail, const SourceFile& source, Size image,
     if (gdk_pixbuf_save_to_buffer(
             thumbnail, &bytes, &length, "png", nullptr, "tEXt::Thumb::URI", source.uri.c_str(),
             "tEXt::Thumb::MTime", mtime.c_str(), "tEXt::Thumb::Image::Width", width.c_str(),
-            "tEXt::Thumb::Image::Height", height.c_str(), "compression", "1", nullptr)) {
+            "tEXt::Thumb::Image::Height", height.c_str(), "compression", "0", nullptr)) {
         WritePrivateFile(path, bytes, length);
     }
     g_free(bytes);
