@@ -37,14 +37,7 @@ tray_exit() {
     sleep 0.5
     xdotool key Up Return
 }
-# The main window: the program's visible 900 x 667 window; false while there is none.
-main_window_id() {
-    local w
-    for w in $(xdotool search --onlyvisible --class lumo 2>/dev/null); do
-        xwininfo -id "$w" | grep -q -- '-geometry 900x667' && { echo "$w"; return 0; }
-    done
-    return 1
-}
+main_window_id() { e2e_main_window_id; }
 main_window_shown() { main_window_id >/dev/null; }
 main_window_gone() { ! main_window_id >/dev/null; }
 tray_icon_gone() { ! tray_icon_centre >/dev/null; }

@@ -216,6 +216,15 @@ e2e_wait_window() {
     return 1
 }
 
+# Prints the id of lumo's main window, its visible 900 x 667 window; false while there is none.
+e2e_main_window_id() {
+    local w
+    for w in $(xdotool search --onlyvisible --class lumo 2>/dev/null); do
+        xwininfo -id "$w" | grep -q -- '-geometry 900x667' && { echo "$w"; return 0; }
+    done
+    return 1
+}
+
 # True while a visible window of that exact name exists.
 e2e_window_visible() {
     xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1
