@@ -1,5 +1,6 @@
 #include "wallpaper/WallpaperFolder.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <unordered_set>
 
 #include "app/ProcessStrings.h"
 #include "platform/Trash.h"
@@ -39,8 +41,7 @@ bool Exists(const std::string& path) {
 // Both are regular files with the same content.
 bool SameBytes(const std::string& a, const std::string& b) {
     std::error_code error;
-    // `b`, the favourite twin, is missing for nearly every file: that test goes first.
-    if (!fs::is_regular_file(b, error) || !fs::is_regular_file(a, error)) {
+    if (!fs::is_regular_file(a, error) || !fs::is_regular_file(b, error)) {
         return false;
     }
     auto sizeA = fs::file_size(a, error);
@@ -134,9 +135,18 @@ std::optional<std::vector<std::string>> WallpaperFolder::List(std::string_view f
     }
     // The iterator returns the entries in the order readdir gives them, which stays the same
     // while the folder does not change; rotation counts positions in the same order.
-    std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const std::string name = it->path().filename().string();
+    // Plain readdir: a large folder is listed at every reload of the gallery, and the
+    // library's iterator costs several times as much per entry.
+    std::vector<std::string> names;
+    if (DIR* directory = opendir(folder.c_str())) {
+        while (const dirent* entry = readdir(directory)) names.emplace_back(entry->d_name);
+        closedir(directory);
+    }
+    // A favourite twin lies in the same folder, so the listing itself tells whether one
+    // exists; only then are the two files compared.
+    std::unordered_set<std::string_view> present;
+    if (all) present.insert(names.begin(), names.end());
+    for (const std::string& name : names) {
         if (!IsWallpaperFile(name)) {
             continue;
         }
@@ -146,7 +156,9 @@ std::optional<std::vector<std::string>> WallpaperFolder::List(std::string_view f
         } else if (all) {
             // A plain picture beside an identical favourite is what Copy as favourite and a
             // failed rename leave behind. A different picture that only shares the name stays.
-            if (SameBytes(path, FavouriteTwin(path))) {
+            const std::string twin = FavouriteTwin(path);
+            const std::string_view twinName = std::string_view(twin).substr(folder.size());
+            if (present.contains(twinName) && SameBytes(path, twin)) {
                 std::remove(path.c_str());
             } else {
                 paths.push_back(std::move(path));

@@ -10,13 +10,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 // jpeglib.h needs FILE and size_t declared first.
 #include <jpeglib.h>
 // The message codes, to tell a file that ends early.
 #include <jerror.h>
-
-#include "platform/linux/PixbufImage.h"
+#include <png.h>
 
 namespace lumora {
 namespace {
@@ -261,22 +261,62 @@ bool WritePrivateFile(const std::string& path, const gchar* bytes, gsize length)
     return true;
 }
 
+void AppendPngBytes(png_structp png, png_bytep data, size_t length) {
+    static_cast<std::string*>(png_get_io_ptr(png))->append(reinterpret_cast<char*>(data), length);
+}
+
+void IgnorePngFlush(png_structp) {}
+
+// The PNG of a thumbnail: rows stored unfiltered and uncompressed, because thumbnails are
+// read far more often than written and the reader then has no filter to undo and nothing to
+// inflate. Kept free of objects with destructors past setjmp: libpng leaves by longjmp.
+bool EncodePng(GdkPixbuf* pixbuf, png_text* texts, int textCount, std::string* out) {
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    if (png == nullptr) return false;
+    png_infop info = png_create_info_struct(png);
+    if (info == nullptr || setjmp(png_jmpbuf(png)) != 0) {
+        png_destroy_write_struct(&png, &info);
+        return false;
+    }
+    const int width = gdk_pixbuf_get_width(pixbuf);
+    const int height = gdk_pixbuf_get_height(pixbuf);
+    const bool alpha = gdk_pixbuf_get_has_alpha(pixbuf);
+    png_set_write_fn(png, out, AppendPngBytes, IgnorePngFlush);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
+                 alpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+    png_set_compression_level(png, 0);
+    png_set_text(png, info, texts, textCount);
+    png_write_info(png, info);
+    guchar* pixels = gdk_pixbuf_get_pixels(pixbuf);
+    const int stride = gdk_pixbuf_get_rowstride(pixbuf);
+    for (int y = 0; y < height; ++y) png_write_row(png, pixels + static_cast<size_t>(y) * stride);
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+    return true;
+}
+
 void SaveThumbnail(GdkPixbuf* thumbnail, const SourceFile& source, Size image,
                    const std::string& path) {
-    const std::string mtime = std::to_string(source.mtime);
-    const std::string width = std::to_string(image.width);
-    const std::string height = std::to_string(image.height);
-    gchar* bytes = nullptr;
-    gsize length = 0;
-    // Fast compression: a thumbnail is written once and read many times, and zlib's effort
-    // beyond level 1 costs more than the few bytes it saves.
-    if (gdk_pixbuf_save_to_buffer(
-            thumbnail, &bytes, &length, "png", nullptr, "tEXt::Thumb::URI", source.uri.c_str(),
-            "tEXt::Thumb::MTime", mtime.c_str(), "tEXt::Thumb::Image::Width", width.c_str(),
-            "tEXt::Thumb::Image::Height", height.c_str(), "compression", "0", nullptr)) {
-        WritePrivateFile(path, bytes, length);
+    std::string mtime = std::to_string(source.mtime);
+    std::string width = std::to_string(image.width);
+    std::string height = std::to_string(image.height);
+    std::string uri = source.uri;
+    char keyUri[] = "Thumb::URI";
+    char keyMTime[] = "Thumb::MTime";
+    char keyWidth[] = "Thumb::Image::Width";
+    char keyHeight[] = "Thumb::Image::Height";
+    png_text texts[4] = {};
+    char* keys[4] = {keyUri, keyMTime, keyWidth, keyHeight};
+    std::string* values[4] = {&uri, &mtime, &width, &height};
+    for (int i = 0; i < 4; ++i) {
+        texts[i].compression = PNG_TEXT_COMPRESSION_NONE;
+        texts[i].key = keys[i];
+        texts[i].text = values[i]->data();
     }
-    g_free(bytes);
+    std::string bytes;
+    if (EncodePng(thumbnail, texts, 4, &bytes)) WritePrivateFile(path, bytes.data(), bytes.size());
 }
 
 bool HasFailRecord(const std::string& path, const SourceFile& source) {
@@ -293,6 +333,68 @@ void SaveFailRecord(const SourceFile& source, const std::string& path) {
     if (!dot) return;
     gdk_pixbuf_fill(dot.get(), 0);
     SaveThumbnail(dot.get(), source, {1, 1}, path);
+}
+
+// One axis of a bilinear stretch: for each target position the first source sample and the
+// weight (0 to 256) of the one after it, sampled at pixel centres.
+struct Taps {
+    std::vector<int> first;
+    std::vector<int> weight;
+};
+
+Taps AxisTaps(int source, int target) {
+    Taps taps;
+    taps.first.resize(static_cast<size_t>(target));
+    taps.weight.resize(static_cast<size_t>(target));
+    for (int i = 0; i < target; ++i) {
+        const double at = std::clamp((i + 0.5) * source / target - 0.5, 0.0, source - 1.0);
+        const int first = std::min(static_cast<int>(at), std::max(0, source - 2));
+        taps.first[static_cast<size_t>(i)] = first;
+        taps.weight[static_cast<size_t>(i)] =
+            source > 1 ? static_cast<int>((at - first) * 256 + 0.5) : 0;
+    }
+    return taps;
+}
+
+// The pixbuf stretched to `size` as BGRA, by bilinear sampling: a thumbnail becomes a card
+// picture many times per reload, and the general scaler of the library costs several times
+// as much for these small sizes.
+BgraImage Stretch(GdkPixbuf* pixbuf, Size size) {
+    const int width = gdk_pixbuf_get_width(pixbuf);
+    const int height = gdk_pixbuf_get_height(pixbuf);
+    const int channels = gdk_pixbuf_get_n_channels(pixbuf);
+    const int stride = gdk_pixbuf_get_rowstride(pixbuf);
+    const bool alpha = gdk_pixbuf_get_has_alpha(pixbuf);
+    const guchar* pixels = gdk_pixbuf_read_pixels(pixbuf);
+    const Taps columns = AxisTaps(width, size.width);
+    const Taps rows = AxisTaps(height, size.height);
+    const int step = width > 1 ? channels : 0;
+    const int down = height > 1 ? stride : 0;
+    BgraImage image;
+    image.width = size.width;
+    image.height = size.height;
+    image.hasAlpha = alpha;
+    image.pixels.resize(static_cast<size_t>(size.width) * size.height * 4);
+    std::uint8_t* out = image.pixels.data();
+    for (int y = 0; y < size.height; ++y) {
+        const guchar* top =
+            pixels + static_cast<size_t>(rows.first[static_cast<size_t>(y)]) * stride;
+        const int wy = rows.weight[static_cast<size_t>(y)];
+        for (int x = 0; x < size.width; ++x, out += 4) {
+            const guchar* p = top + columns.first[static_cast<size_t>(x)] * channels;
+            const int wx = columns.weight[static_cast<size_t>(x)];
+            auto sample = [&](int c) {
+                const int upper = p[c] * (256 - wx) + p[c + step] * wx;
+                const int lower = p[c + down] * (256 - wx) + p[c + down + step] * wx;
+                return static_cast<std::uint8_t>((upper * (256 - wy) + lower * wy + 32768) >> 16);
+            };
+            out[0] = sample(2);
+            out[1] = sample(1);
+            out[2] = sample(0);
+            out[3] = alpha ? sample(3) : 0xFF;
+        }
+    }
+    return image;
 }
 
 }  // namespace
@@ -347,10 +449,7 @@ std::optional<BgraImage> FreedesktopThumbnailer::CardPicture(const std::string& 
         ++m_decoded;
         SaveThumbnail(thumbnail.get(), *source, {width, height}, cached);
     }
-    PixbufRef card(
-        gdk_pixbuf_scale_simple(thumbnail.get(), size.width, size.height, GDK_INTERP_BILINEAR));
-    if (!card) return std::nullopt;
-    return ToBgraImage(card.get());
+    return Stretch(thumbnail.get(), size);
 }
 
 Thumbnailer::Counts FreedesktopThumbnailer::Tally() const {

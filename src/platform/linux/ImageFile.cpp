@@ -3,7 +3,6 @@
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
 #include "platform/AtomicFile.h"
-#include "platform/linux/PixbufImage.h"
 
 namespace lumora {
 namespace {
@@ -11,6 +10,28 @@ namespace {
 bool TooLarge(int width, int height) {
     return width <= 0 || height <= 0 ||
            static_cast<std::int64_t>(width) * height > kMaxDecodePixels;
+}
+
+BgraImage ToBgra(GdkPixbuf* pixbuf) {
+    BgraImage image;
+    image.width = gdk_pixbuf_get_width(pixbuf);
+    image.height = gdk_pixbuf_get_height(pixbuf);
+    image.hasAlpha = gdk_pixbuf_get_has_alpha(pixbuf);
+    const int channels = gdk_pixbuf_get_n_channels(pixbuf);
+    const int stride = gdk_pixbuf_get_rowstride(pixbuf);
+    const guchar* source = gdk_pixbuf_read_pixels(pixbuf);
+    image.pixels.resize(static_cast<size_t>(image.width) * image.height * 4);
+    std::uint8_t* out = image.pixels.data();
+    for (int y = 0; y < image.height; ++y) {
+        const guchar* in = source + static_cast<size_t>(y) * stride;
+        for (int x = 0; x < image.width; ++x, in += channels, out += 4) {
+            out[0] = in[2];
+            out[1] = in[1];
+            out[2] = in[0];
+            out[3] = image.hasAlpha ? in[3] : 0xFF;
+        }
+    }
+    return image;
 }
 
 void PutLe16(std::uint8_t* at, std::uint16_t value) {
@@ -59,28 +80,6 @@ std::string EncodeBitmap(const BgraImage& image) {
 
 }  // namespace
 
-BgraImage ToBgraImage(GdkPixbuf* pixbuf) {
-    BgraImage image;
-    image.width = gdk_pixbuf_get_width(pixbuf);
-    image.height = gdk_pixbuf_get_height(pixbuf);
-    image.hasAlpha = gdk_pixbuf_get_has_alpha(pixbuf);
-    const int channels = gdk_pixbuf_get_n_channels(pixbuf);
-    const int stride = gdk_pixbuf_get_rowstride(pixbuf);
-    const guchar* source = gdk_pixbuf_read_pixels(pixbuf);
-    image.pixels.resize(static_cast<size_t>(image.width) * image.height * 4);
-    std::uint8_t* out = image.pixels.data();
-    for (int y = 0; y < image.height; ++y) {
-        const guchar* in = source + static_cast<size_t>(y) * stride;
-        for (int x = 0; x < image.width; ++x, in += channels, out += 4) {
-            out[0] = in[2];
-            out[1] = in[1];
-            out[2] = in[0];
-            out[3] = image.hasAlpha ? in[3] : 0xFF;
-        }
-    }
-    return image;
-}
-
 std::optional<BgraImage> LoadImageFile(const std::string& path) {
     // The header tells the size before anything is allocated for the pixels.
     int width = 0;
@@ -98,7 +97,7 @@ std::optional<BgraImage> LoadImageFile(const std::string& path) {
         g_object_unref(pixbuf);
         return std::nullopt;
     }
-    BgraImage image = ToBgraImage(pixbuf);
+    BgraImage image = ToBgra(pixbuf);
     g_object_unref(pixbuf);
     return image;
 }
