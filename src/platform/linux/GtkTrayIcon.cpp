@@ -47,10 +47,8 @@ bool GtkTrayIcon::AreaAvailable() { return X11SystemTrayPresent(); }
 gboolean GtkTrayIcon::OnRelease(GtkStatusIcon*, GdkEventButton* event, gpointer data) {
     auto* self = static_cast<GtkTrayIcon*>(data);
     std::function<void()> handler;
-    if (event->button == 1)
-        handler = self->m_icon.leftClick;
-    else if (event->button == 3)
-        handler = self->m_icon.rightClick;
+    if (event->button == 1) handler = self->m_icon.leftClick;
+    else if (event->button == 3) handler = self->m_icon.rightClick;
     if (handler) self->m_host.Deliver(std::move(handler));
     return TRUE;
 }

@@ -18,8 +18,7 @@ bool IsIdentifier(const std::string& name) {
     if (name.empty()) return false;
     for (std::size_t i = 0; i < name.size(); ++i) {
         const unsigned char c = name[i];
-        const bool letter =
-            (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == '$';
+        const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == '$';
         if (!letter && !(i > 0 && c >= '0' && c <= '9')) return false;
     }
     return true;
@@ -107,8 +106,8 @@ gboolean GtkWebView::OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision* decisi
         type != WEBKIT_POLICY_DECISION_TYPE_NEW_WINDOW_ACTION)
         return FALSE;
     if (!self->m_options.beforeNavigate) return FALSE;
-    WebKitNavigationAction* action = webkit_navigation_policy_decision_get_navigation_action(
-        WEBKIT_NAVIGATION_POLICY_DECISION(decision));
+    WebKitNavigationAction* action =
+        webkit_navigation_policy_decision_get_navigation_action(WEBKIT_NAVIGATION_POLICY_DECISION(decision));
     WebKitURIRequest* request = webkit_navigation_action_get_request(action);
     const char* uri = webkit_uri_request_get_uri(request);
     if (!uri) return FALSE;
