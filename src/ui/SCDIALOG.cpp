@@ -61,7 +61,10 @@ void SCDIALOG::CreatePage(PageDlg& page, bool show, const char* pageFilter) {
 }
 
 void SCDIALOG::ReloadShownPage() {
-    if (m_currentPage != nullptr) m_currentPage->Reload(m_currentPage->filter);
+    // After the exit path has destroyed the bar, a late reload request finds nothing to show.
+    if (m_currentPage != nullptr && m_currentPage->IsWindow()) {
+        m_currentPage->Reload(m_currentPage->filter);
+    }
 }
 
 void SCDIALOG::ReloadPages() {
