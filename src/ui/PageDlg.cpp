@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/ProcessStrings.h"
 #include "platform/Thumbnailer.h"
 #include "res/DialogTemplates.h"
 #include "skin/SkinBackground.h"
@@ -13,9 +12,7 @@ namespace lumora {
 PageDlg::PageDlg() : PageDlg(SystemThumbnailer()) {}
 
 PageDlg::PageDlg(Thumbnailer& thumbnailer)
-    : Dialog(DialogResource(kGalleryPageTemplate)),
-      m_thumbnailer(thumbnailer),
-      m_pictures(thumbnailer) {}
+    : Dialog(DialogResource(kGalleryPageTemplate)), m_pictures(thumbnailer) {}
 
 PageDlg::~PageDlg() {
     m_pictures.Cancel();
@@ -37,8 +34,8 @@ void PageDlg::Reload(const std::string& listFilter) {
         // The workers start on the first page's pictures while the cards are made; their
         // results come back through the loop, after this call.
         std::vector<std::string> sources = *paths;
-        m_pictures.Start(std::move(sources), Strings().applicationDirectory + "/styles/normal.jpg",
-                         PicBox::PictureAreaSize(), PicBox::VisiblePictureSize(),
+        m_pictures.Start(std::move(sources), PicBox::PlaceholderPath(), PicBox::PictureAreaSize(),
+                         PicBox::VisiblePictureSize(),
                          [this](std::size_t index, std::optional<CardPicture> picture) {
                              if (index < m_cards.size())
                                  m_cards[index]->SetPicture(std::move(picture));

@@ -58,7 +58,6 @@ private:
     int LastPosition() const;
     void ShowPage(int page);
 
-    Thumbnailer& m_thumbnailer;
     std::vector<std::unique_ptr<PicBox>> m_cards;
     int m_pageCount = 0;
     int m_currentPage = 1;

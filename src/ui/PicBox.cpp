@@ -1,8 +1,6 @@
 #include "ui/PicBox.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 #include "app/ProcessStrings.h"
 #include "res/DialogTemplates.h"
@@ -21,16 +19,9 @@ constexpr const char* kAlreadyFavourite = "壁纸已经收藏！";
 constexpr const char* kFavouriteDone = "壁纸收藏成功！";
 constexpr const char* kFavouriteFailed = "壁纸收藏失败！";
 
-bool FileExists(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::exists(path, error);
-}
-
 }  // namespace
 
-PicBox::PicBox()
-    : Dialog(DialogResource(kThumbnailCardTemplate)),
-      m_placeholderPath(Strings().applicationDirectory + "/styles/normal.jpg") {}
+PicBox::PicBox() : Dialog(DialogResource(kThumbnailCardTemplate)) {}
 
 PicBox::~PicBox() { DestroyWindow(); }
 
@@ -59,8 +50,8 @@ Size PicBox::VisiblePictureSize() {
             std::max(0, std::min(area.bottom, kHeight) - area.top)};
 }
 
-std::string PicBox::PictureSource() const {
-    return FileExists(m_picturePath) ? m_picturePath : m_placeholderPath;
+std::string PicBox::PlaceholderPath() {
+    return Strings().applicationDirectory + "/styles/normal.jpg";
 }
 
 void PicBox::SetPicture(std::optional<CardPicture> picture) {

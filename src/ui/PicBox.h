@@ -34,11 +34,10 @@ public:
 
     void SetPicturePath(std::string path) { m_picturePath = std::move(path); }
     const std::string& PicturePath() const { return m_picturePath; }
-    // The file the picture is made from: the card's own, or the placeholder "normal.jpg" of
-    // the skin when that file does not exist.
-    std::string PictureSource() const;
-    // The picture made from PictureSource(), at the picture area's size; nothing when it
-    // could not be decoded (the card then draws nothing).
+    // The skin's picture for a card whose file does not exist.
+    static std::string PlaceholderPath();
+    // The picture made from the card's file (or the placeholder), at the picture area's size;
+    // nothing when it could not be decoded (the card then draws nothing).
     void SetPicture(std::optional<CardPicture> picture);
     PictureState State() const { return m_state; }
     const CardPicture& Picture() const { return m_picture; }
@@ -70,7 +69,6 @@ private:
     void MakeFavourite();
     void DeleteClicked();
 
-    std::string m_placeholderPath;
     std::string m_picturePath;
     CardPicture m_picture;
     PictureState m_state = PictureState::Waiting;
