@@ -105,6 +105,34 @@ TEST_F(GalleryTest, WheelShowsThePageOfTheNewPositionAndStaysInTheBarsRange) {
     EXPECT_EQ(page.GetScrollPos(SB_VERT), 520);
 }
 
+// The parent of a page, counting the wheel messages that reach it.
+class WheelSpy : public Wnd {
+public:
+    std::vector<short> deltas;
+
+protected:
+    bool OnMouseWheel(UINT /*flags*/, short delta, Point /*screen*/) override {
+        deltas.push_back(delta);
+        return true;
+    }
+};
+
+TEST_F(GalleryTest, EveryWheelGoesOnToTheParentAlsoWithoutADelta) {
+    AddPictures(20);
+    Open();
+    WheelSpy spy;
+    spy.CreateEx(0, "", WS_POPUP | WS_VISIBLE, Rect::FromXywh(0, 0, 900, 560), nullptr);
+    PageDlg page;
+    ASSERT_TRUE(page.Create(&spy));
+    page.Reload("all");
+    for (int delta : {-120, 0, 120}) {
+        page.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<unsigned>(delta)), 0);
+    }
+    EXPECT_EQ(spy.deltas, (std::vector<short>{-120, 0, 120}));
+    EXPECT_EQ(page.GetScrollPos(SB_VERT), 0);
+    EXPECT_EQ(page.CurrentPage(), 1);
+}
+
 TEST_F(GalleryTest, ScrollBarShowsThePageOnceScrollingEnds) {
     AddPictures(40);
     OpenGallery();
