@@ -111,6 +111,18 @@ TEST_F(FreedesktopThumbnailerTest, DecodesOnceIntoALargeThumbnailThenReadsThat) 
     EXPECT_EQ(thumbnailer.Tally().fromCache, 1);
 }
 
+TEST_F(FreedesktopThumbnailerTest, ARelativePathIsNamedByItsAbsoluteUri) {
+    const std::string path = Picture("here.png", test::QuadrantImage(40, 20, kQuadrants), "png");
+    const fs::path old = fs::current_path();
+    fs::current_path(dir.Path());
+    std::optional<BgraImage> card = thumbnailer.CardPicture("here.png", kCard);
+    const std::string large = thumbnailer.LargeThumbnailPath("here.png");
+    fs::current_path(old);
+    ASSERT_TRUE(card);
+    EXPECT_EQ(large, thumbnailer.LargeThumbnailPath(path));
+    EXPECT_TRUE(fs::exists(large));
+}
+
 TEST_F(FreedesktopThumbnailerTest, StaleOrForeignSizedThumbnailsAreMadeAgain) {
     const std::string path = Picture("sea.jpg", test::QuadrantImage(600, 300, kQuadrants));
     ASSERT_TRUE(thumbnailer.CardPicture(path, kCard));

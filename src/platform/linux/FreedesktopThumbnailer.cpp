@@ -54,7 +54,11 @@ struct SourceFile {
 std::optional<SourceFile> Describe(const std::string& path) {
     struct stat info {};
     if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
-    gchar* uri = g_filename_to_uri(path.c_str(), nullptr, nullptr);
+    // A URI names an absolute path; a collection folder given relative to the current
+    // directory is made absolute first.
+    gchar* absolute = g_canonicalize_filename(path.c_str(), nullptr);
+    gchar* uri = g_filename_to_uri(absolute, nullptr, nullptr);
+    g_free(absolute);
     if (uri == nullptr) return std::nullopt;
     SourceFile source;
     source.uri = uri;
