@@ -9,7 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils x11-apps trayer xfce4-panel imagemagick dbus-x11 at-spi2-core curl
   python3 python3-gi gir1.2-atspi-2.0 iproute2 util-linux
-  fonts-wqy-microhei librsvg2-common libjpeg-dev gsettings-desktop-schemas
+  fonts-wqy-microhei librsvg2-common libjpeg-dev libpng-dev gsettings-desktop-schemas
   desktop-file-utils dex
 )
 

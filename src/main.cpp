@@ -15,9 +15,8 @@ int main() {
         return 1;
     }
     SetCurrentHost(host.get());
-    ClmApp app(
-        {*host, SystemHttpClient(), SystemShell(), SystemInstanceLock(), SystemDesktopBackground()},
-        ApplicationDirectory());
+    ClmApp app({*host, SystemHttpClient(), SystemShell(), SystemInstanceLock()},
+               ApplicationDirectory());
     app.runMainWindow = [](ClmApp& application) {
         ClmDlg dlg(application);
         dlg.DoModal();

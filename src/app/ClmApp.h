@@ -3,7 +3,6 @@
 #include <functional>
 #include <string>
 
-#include "platform/DesktopBackground.h"
 #include "platform/DiskSpace.h"
 #include "platform/Host.h"
 #include "platform/HttpClient.h"
@@ -18,7 +17,6 @@ struct AppPorts {
     HttpClient& http;
     Shell& shell;
     InstanceLock& instanceLock;
-    DesktopBackground& desktop;
     DiskSpace& diskSpace = SystemDiskSpace();
 };
 

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "platform/DesktopBackground.h"
+
 namespace lumora {
 
 namespace {
@@ -14,6 +16,8 @@ void SetCurrentHost(Host* host)
     g_host = host;
     ++g_generation;
 }
+
+DesktopBackground& Host::Desktop() { return SystemDesktopBackground(); }
 
 std::uint64_t CurrentHostGeneration() { return g_generation; }
 

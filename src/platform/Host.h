@@ -13,6 +13,8 @@ typedef struct _cairo cairo_t;
 
 namespace lumora {
 
+class DesktopBackground;
+
 // Message box buttons and icons, with the Win32 values the program's callers use.
 enum MessageBoxType : unsigned {
     MB_OK = 0x0,
@@ -258,6 +260,10 @@ public:
     virtual bool AddTrayIcon(const TrayIcon& icon) = 0;
     virtual bool ModifyTrayIcon(const TrayIcon& icon) = 0;
     virtual bool DeleteTrayIcon(unsigned id) = 0;
+
+    // The desktop background that pictures set as wallpaper from a window go to: the
+    // session's own, unless the host stands in for the desktop as well.
+    virtual DesktopBackground& Desktop();
 };
 
 // The host the program runs on, installed once at start (the GTK host, or a test's headless

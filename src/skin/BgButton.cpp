@@ -1,7 +1,5 @@
 #include "skin/BgButton.h"
 
-#include "skin/PremultiplyAlpha.h"
-
 namespace lumora {
 
 namespace {
@@ -9,41 +7,47 @@ namespace {
 // Kinds 1, 3 and 4 draw at a fixed size, whatever the size of the button.
 Rect FixedSize(int kind) {
     switch (kind) {
-        case BGK_TITLE: return Rect::FromXywh(0, 0, 29, 23);
-        case BGK_DIALOG: return Rect::FromXywh(0, 0, 68, 25);
-        case BGK_BROWSE: return Rect::FromXywh(0, 0, 66, 25);
-        default: return Rect{};
+        case BGK_TITLE:
+            return Rect::FromXywh(0, 0, 29, 23);
+        case BGK_DIALOG:
+            return Rect::FromXywh(0, 0, 68, 25);
+        case BGK_BROWSE:
+            return Rect::FromXywh(0, 0, 66, 25);
+        default:
+            return Rect{};
     }
 }
 
 }  // namespace
 
-bool BgButton::LoadNormalImage(const std::string& path) {
+// Skin images come from the process-wide cache: every card of the gallery carries the same
+// three tag images and delete image, decoded once.
+bool BgButton::LoadNormalImage(const std::string& path, bool premultiplied) {
     m_normalImage.Destroy();
     m_hoverImage.Destroy();
     if (!SkinFileExists(path)) {
         kind = BGK_BROKEN;
         return false;
     }
-    m_normalImage.Load(path);
+    m_normalImage.LoadShared(path, premultiplied);
     return true;
 }
 
 void BgButton::SetImages(std::string normalPath, std::string hoverPath) {
-    if (!LoadNormalImage(normalPath)) return;
+    if (!LoadNormalImage(normalPath, kind == BGK_STRETCH)) return;
     if (kind < 10) {
-        if (SkinFileExists(hoverPath)) m_hoverImage.Load(hoverPath);
-        else kind = BGK_BROKEN;
+        if (SkinFileExists(hoverPath))
+            m_hoverImage.LoadShared(hoverPath, false);
+        else
+            kind = BGK_BROKEN;
     }
-    if (kind == BGK_STRETCH) PremultiplyAlpha(m_normalImage.Bits());
 }
 
-void BgButton::SetSplitImages(std::string normalPath, std::string leftPath,
-                              std::string rightPath) {
+void BgButton::SetSplitImages(std::string normalPath, std::string leftPath, std::string rightPath) {
     m_rightImage.Destroy();
-    if (!LoadNormalImage(normalPath)) return;
-    if (SkinFileExists(leftPath)) m_hoverImage.Load(leftPath);
-    if (SkinFileExists(rightPath)) m_rightImage.Load(rightPath);
+    if (!LoadNormalImage(normalPath, false)) return;
+    if (SkinFileExists(leftPath)) m_hoverImage.LoadShared(leftPath, false);
+    if (SkinFileExists(rightPath)) m_rightImage.LoadShared(rightPath, false);
 }
 
 SplitZone BgButton::ZoneAt(const Rect& window, Point screen) {
@@ -58,13 +62,16 @@ const SkinImage* BgButton::ImageToDraw() const {
     switch (kind) {
         case BGK_TITLE:
         case BGK_DIALOG:
-        case BGK_BROWSE: return m_hovered ? &m_hoverImage : &m_normalImage;
-        case BGK_STRETCH: return &m_normalImage;
+        case BGK_BROWSE:
+            return m_hovered ? &m_hoverImage : &m_normalImage;
+        case BGK_STRETCH:
+            return &m_normalImage;
         case BGK_SPLIT:
             if (m_hovered == 1 && m_rightHovered == 0) return &m_hoverImage;
             if (m_hovered == 0 && m_rightHovered == 1) return &m_rightImage;
             return &m_normalImage;
-        default: return nullptr;
+        default:
+            return nullptr;
     }
 }
 
@@ -92,7 +99,8 @@ void BgButton::HoverRule() {
             m_hovered = 0;
             m_rightHovered = 1;
             break;
-        default: break;
+        default:
+            break;
     }
 }
 

@@ -38,6 +38,8 @@ public:
     static SplitZone ZoneAt(const Rect& window, Point screen);
 
     int Hovered() const { return m_hovered; }
+    // The pixels of the image shown with no zone hovered (tests compare them across buttons).
+    const BgraImage& NormalBits() const { return m_normalImage.Bits(); }
     int RightHovered() const { return m_rightHovered; }
 
     void DrawItem(DrawItemInfo& info) override;
@@ -49,7 +51,7 @@ protected:
 private:
     // Empties the normal and hover images and loads the normal one; a missing file breaks
     // the button.
-    bool LoadNormalImage(const std::string& path);
+    bool LoadNormalImage(const std::string& path, bool premultiplied);
     const SkinImage* ImageToDraw() const;
 
     int m_hovered = 0;

@@ -51,8 +51,9 @@ ClmDlg::ClmDlg(ClmApp& app)
       m_onlinePage(app.Ports()),
       m_config(app.ApplicationDirectory() + "/conf.ini"),
       m_rotation(m_config, Strings().collectionDirectory,
-                 [&desktop = app.Ports().desktop](const std::string& picture) {
-                     WallpaperApplier(Strings().collectionDirectory, desktop).ApplyPicture(picture);
+                 [](const std::string& picture) {
+                     WallpaperApplier(Strings().collectionDirectory, CurrentHost().Desktop())
+                         .ApplyPicture(picture);
                  }),
       m_settings(app),
       m_search(app.Ports().shell, app.ApplicationDirectory() + "/conf.ini") {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/ProcessStrings.h"
+#include "wallpaper/WallpaperApplier.h"
 #include "wallpaper/WallpaperFolder.h"
 
 namespace lumora {
@@ -31,24 +32,29 @@ void LibraryFetcher::StartFront() {
     // shared one while the transfer runs.
     m_jobs.Run(
         [link = m_links.front(), directory = Strings().collectionDirectory,
+         bitmap = WallpaperApplier().ConversionPath(),
          &http = m_http](BackgroundJobs::Token token) {
             WallpaperFolder folder(directory, http);
-            if (link.kind == LibraryLink::Kind::Wallpaper)
-                return folder.FetchForWallpaper(link.pictureUrl, link.name, link.extension,
-                                                token.Flag());
-            if (!folder.FetchAsFavourite(link.pictureUrl, link.name, link.extension, token.Flag()))
-                return std::string();
-            return WallpaperFolder::FavouriteTwin(folder.FolderPath() + link.name + "." +
-                                                  link.extension);
+            Outcome outcome{link, {}, false};
+            if (link.kind == LibraryLink::Kind::Wallpaper) {
+                outcome.path = folder.FetchForWallpaper(link.pictureUrl, link.name, link.extension,
+                                                        token.Flag());
+                outcome.converted = !outcome.path.empty() && !token.Cancelled() &&
+                                    WallpaperApplier::ConvertPicture(outcome.path, bitmap);
+            } else if (folder.FetchAsFavourite(link.pictureUrl, link.name, link.extension,
+                                               token.Flag())) {
+                outcome.path = WallpaperFolder::FavouriteTwin(folder.FolderPath() + link.name +
+                                                              "." + link.extension);
+            }
+            return outcome;
         },
-        [this](std::string path) { FrontEnded(std::move(path)); });
+        [this](Outcome outcome) { FrontEnded(std::move(outcome)); });
 }
 
-void LibraryFetcher::FrontEnded(std::string path) {
+void LibraryFetcher::FrontEnded(Outcome outcome) {
     // The link is done, what it does with the picture included, before the next one starts:
     // a favourite link after a wallpaper link for the same picture renames the file the
     // wallpaper link applies.
-    const Outcome outcome{m_links.front(), std::move(path)};
     m_finished(outcome);
     if (m_links.empty()) return;  // abandoned meanwhile
     m_links.pop_front();

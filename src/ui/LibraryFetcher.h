@@ -11,8 +11,8 @@
 namespace lumora {
 
 // Carries out the online page's picture links one after another, in the order they came: the
-// transfer runs off the GUI thread, and what the link does with the stored picture runs on it
-// once the transfer has ended. A link equal to one that is waiting or running is not taken
+// transfer, and for a wallpaper link the conversion into "temp.bmp", run off the GUI thread;
+// what the link does then runs on it. A link equal to one that is waiting or running is not taken
 // again, so a picture is never fetched twice at once.
 class LibraryFetcher {
 public:
@@ -21,6 +21,8 @@ public:
         // The stored picture: the one to apply for a wallpaper link, the favourite for a
         // favourite link. Empty when nothing could be stored.
         std::string path;
+        // For a wallpaper link: the picture reached the conversion file.
+        bool converted = false;
     };
     using Finished = std::function<void(const Outcome&)>;
     using BusyChanged = std::function<void(bool busy)>;
@@ -34,7 +36,7 @@ public:
 
 private:
     void StartFront();
-    void FrontEnded(std::string path);
+    void FrontEnded(Outcome outcome);
 
     HttpClient& m_http;
     Finished m_finished;

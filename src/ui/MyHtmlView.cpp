@@ -46,13 +46,17 @@ void MyHtmlView::OnDestroy() {
 
 void MyHtmlView::LinkDone(const LibraryFetcher::Outcome& outcome) {
     const bool wallpaper = outcome.link.kind == LibraryLink::Kind::Wallpaper;
-    if (outcome.path.empty()) {
+    bool done = !outcome.path.empty();
+    if (done && wallpaper) {
+        // A picture that did not reach the conversion file would show the previous one.
+        done = outcome.converted &&
+               WallpaperApplier(Strings().collectionDirectory, CurrentHost().Desktop())
+                       .ShowConversion() == 0;
+    }
+    if (!done) {
         GetTopLevel()->MessageBox(wallpaper ? kWallpaperFailed : kFavouriteFailed, kCaption, MB_OK);
-    } else if (wallpaper) {
-        WallpaperApplier(Strings().collectionDirectory, m_ports.desktop).ApplyPicture(outcome.path);
-        CallPageFunction(kWallpaperSetFunction);
     } else {
-        CallPageFunction(kFavouriteKeptFunction);
+        CallPageFunction(wallpaper ? kWallpaperSetFunction : kFavouriteKeptFunction);
     }
     if (Wnd* page = GetParent()) page->PostMessage(WM_GALLERY_RELOAD, 0, 0);
 }

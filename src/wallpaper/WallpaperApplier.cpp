@@ -16,12 +16,19 @@ std::string WallpaperApplier::ConversionPath() const {
     return m_collectionDirectory + "/imgs/temp.bmp";
 }
 
+bool WallpaperApplier::ConvertPicture(const std::string& picturePath,
+                                      const std::string& conversionPath) {
+    std::optional<BgraImage> image = LoadImageFile(picturePath);
+    return image && SaveBitmapFile(*image, conversionPath);
+}
+
+int WallpaperApplier::ShowConversion() const {
+    return m_desktop.SetWallpaper(ConversionPath(), kLayoutStretched);
+}
+
 int WallpaperApplier::ApplyPicture(const std::string& picturePath) const {
-    const std::string bitmap = ConversionPath();
-    if (std::optional<BgraImage> image = LoadImageFile(picturePath)) {
-        SaveBitmapFile(*image, bitmap);
-    }
-    return m_desktop.SetWallpaper(bitmap, kLayoutStretched);
+    ConvertPicture(picturePath, ConversionPath());
+    return ShowConversion();
 }
 
 }  // namespace lumora

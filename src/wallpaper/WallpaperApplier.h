@@ -21,6 +21,12 @@ public:
     // that is applied again. Returns the desktop's status, which callers may ignore.
     int ApplyPicture(const std::string& picturePath) const;
 
+    // The two steps of ApplyPicture. The conversion touches only files, so it may run on a
+    // worker thread; it answers whether the picture reached the conversion file.
+    static bool ConvertPicture(const std::string& picturePath, const std::string& conversionPath);
+    // Tells the desktop to show "temp.bmp" stretched; answers the desktop's status.
+    int ShowConversion() const;
+
 private:
     const std::string& m_collectionDirectory;
     DesktopBackground& m_desktop;

@@ -1,5 +1,6 @@
 #include "wallpaper/WallpaperFolder.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,8 +9,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <unordered_set>
 
 #include "app/ProcessStrings.h"
+#include "platform/Trash.h"
 
 namespace lumora {
 namespace fs = std::filesystem;
@@ -69,9 +72,11 @@ bool SameBytes(const std::string& a, const std::string& b) {
 }
 
 // Copies without replacing an existing target; the result is not needed by any caller.
-void CopyNoOverwrite(const std::string& from, const std::string& to) {
+// Answers the error of the copy; an existing target is refused with file_exists.
+std::error_code CopyNoOverwrite(const std::string& from, const std::string& to) {
     std::error_code error;
     fs::copy_file(from, to, fs::copy_options::none, error);
+    return error;
 }
 
 }  // namespace
@@ -130,9 +135,18 @@ std::optional<std::vector<std::string>> WallpaperFolder::List(std::string_view f
     }
     // The iterator returns the entries in the order readdir gives them, which stays the same
     // while the folder does not change; rotation counts positions in the same order.
-    std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const std::string name = it->path().filename().string();
+    // Plain readdir: a large folder is listed at every reload of the gallery, and the
+    // library's iterator costs several times as much per entry.
+    std::vector<std::string> names;
+    if (DIR* directory = opendir(folder.c_str())) {
+        while (const dirent* entry = readdir(directory)) names.emplace_back(entry->d_name);
+        closedir(directory);
+    }
+    // A favourite twin lies in the same folder, so the listing itself tells whether one
+    // exists; only then are the two files compared.
+    std::unordered_set<std::string_view> present;
+    if (all) present.insert(names.begin(), names.end());
+    for (const std::string& name : names) {
         if (!IsWallpaperFile(name)) {
             continue;
         }
@@ -142,7 +156,9 @@ std::optional<std::vector<std::string>> WallpaperFolder::List(std::string_view f
         } else if (all) {
             // A plain picture beside an identical favourite is what Copy as favourite and a
             // failed rename leave behind. A different picture that only shares the name stays.
-            if (SameBytes(path, FavouriteTwin(path))) {
+            const std::string twin = FavouriteTwin(path);
+            const std::string_view twinName = std::string_view(twin).substr(folder.size());
+            if (present.contains(twinName) && SameBytes(path, twin)) {
                 std::remove(path.c_str());
             } else {
                 paths.push_back(std::move(path));
@@ -244,8 +260,11 @@ WallpaperFolder::CopyOutcome WallpaperFolder::CopyAsFavourite(const std::string&
     if (base.ends_with(kFavouriteSuffix)) {
         return CopyOutcome::AlreadyFavourite;
     }
-    CopyNoOverwrite(path, FavouriteTwin(path));
-    return CopyOutcome::Copied;
+    const std::error_code error = CopyNoOverwrite(path, FavouriteTwin(path));
+    if (!error) return CopyOutcome::Copied;
+    // The favourite is there already: the picture is a favourite, whatever its own name says.
+    if (error == std::errc::file_exists) return CopyOutcome::AlreadyFavourite;
+    return CopyOutcome::Failed;
 }
 
 void WallpaperFolder::AddLocalPicture(const std::string& source, const std::string& title,
@@ -256,6 +275,16 @@ void WallpaperFolder::AddLocalPicture(const std::string& source, const std::stri
     CopyNoOverwrite(source, PicturePath(title, kFavouriteSuffix, extension));
 }
 
-void WallpaperFolder::DeleteWallpaper(const std::string& path) const { unlink(path.c_str()); }
+bool WallpaperFolder::DeleteWallpaper(const std::string& path) const {
+    switch (MoveToTrash(path)) {
+        case TrashOutcome::Trashed:
+            return true;
+        case TrashOutcome::NoTrash:
+            return unlink(path.c_str()) == 0;
+        case TrashOutcome::Failed:
+            return false;
+    }
+    return false;
+}
 
 }  // namespace lumora

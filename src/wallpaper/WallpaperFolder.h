@@ -16,7 +16,7 @@ namespace lumora {
 // folder picked in the settings takes effect at once.
 class WallpaperFolder {
 public:
-    enum class CopyOutcome { AlreadyFavourite, Copied };
+    enum class CopyOutcome { AlreadyFavourite, Copied, Failed };
 
     // Body size above which a download is abandoned.
     static constexpr long long kMaxDownloadBytes = 200LL * 1024 * 1024;
@@ -60,13 +60,15 @@ public:
                           const std::string& extension,
                           const std::atomic<bool>* abandon = nullptr) const;
     // Copies a listed picture to its favourite form, never overwriting; the next "all"
-    // listing removes the plain duplicate.
+    // listing removes the plain duplicate. A favourite twin that exists already makes the
+    // picture a favourite already; Failed is any other failure of the copy.
     CopyOutcome CopyAsFavourite(const std::string& path) const;
     // Copies a picture from elsewhere into the folder as a favourite, never overwriting.
     void AddLocalPicture(const std::string& source, const std::string& title,
                          const std::string& extension) const;
-    // Deletes that one file.
-    void DeleteWallpaper(const std::string& path) const;
+    // Moves that one file to the user's trash, or deletes it where its file system has no
+    // trash. False when the file is still there.
+    bool DeleteWallpaper(const std::string& path) const;
 
 private:
     // A name or extension that would leave the folder or cannot be part of a file name.

@@ -11,7 +11,6 @@
 #include "app/ProcessStrings.h"
 #include "platform/AppDirectory.h"
 #include "platform/headless/FixedDiskSpace.h"
-#include "platform/headless/RecordingDesktopBackground.h"
 #include "platform/headless/RecordingShell.h"
 #include "platform/linux/FlockInstanceLock.h"
 #include "support/HeadlessHostFixture.h"
@@ -40,8 +39,8 @@ protected:
         });
         WriteConfig("");
         ChangeDirectory(dir.Path());
-        app = std::make_unique<ClmApp>(
-            AppPorts{host, SystemHttpClient(), shell, lock, desktop, disk}, dir.Path().string());
+        app = std::make_unique<ClmApp>(AppPorts{host, SystemHttpClient(), shell, lock, disk},
+                                       dir.Path().string());
     }
     ~ClmDlgTest() override {
         dlg.reset();
@@ -95,7 +94,6 @@ protected:
     test::ScopedEnv configHome{"XDG_CONFIG_HOME", (dir / "config").c_str()};
     test::LoopbackServer server;
     RecordingShell shell;
-    RecordingDesktopBackground desktop;
     FlockInstanceLock lock;
     FixedDiskSpace disk;
     std::unique_ptr<ClmApp> app;

@@ -1,9 +1,11 @@
+#include <cerrno>
 #include <set>
 
 #include "ClmDlgTestFrame.h"
 #include "platform/headless/HeadlessWebView.h"
 #include "support/PictureFiles.h"
 #include "ui/LMDialog.h"
+#include "ui/PageDlg.h"
 
 namespace lumora {
 namespace {
@@ -95,9 +97,9 @@ TEST_F(OnlinePageTest, AWallpaperLinkIsCancelledFetchedAppliedAndAnsweredAfterTh
     host.FinishBackgroundWork();
     EXPECT_EQ(PictureRequests(), std::vector<std::string>{"/w/7.png"});
     EXPECT_EQ(Stored(), (std::set<std::string>{"A.png", "temp.bmp"}));
-    ASSERT_EQ(desktop.calls.size(), 1u);
-    EXPECT_EQ(desktop.calls[0].path, (Imgs() / "temp.bmp").string());
-    EXPECT_EQ(desktop.calls[0].layout, kLayoutStretched);
+    ASSERT_EQ(host.desktop.calls.size(), 1u);
+    EXPECT_EQ(host.desktop.calls[0].path, (Imgs() / "temp.bmp").string());
+    EXPECT_EQ(host.desktop.calls[0].layout, kLayoutStretched);
     EXPECT_EQ(view.calls, std::vector<std::string>{"TestFunc"});
     EXPECT_FALSE(view.busy);
     EXPECT_TRUE(host.messageBoxes.empty());
@@ -106,7 +108,7 @@ TEST_F(OnlinePageTest, AWallpaperLinkIsCancelledFetchedAppliedAndAnsweredAfterTh
     view.FollowLink(Link("app:", "7.png", "A"));
     host.FinishBackgroundWork();
     EXPECT_EQ(PictureRequests().size(), 1u);
-    EXPECT_EQ(desktop.calls.size(), 2u);
+    EXPECT_EQ(host.desktop.calls.size(), 2u);
     EXPECT_EQ(view.calls, (std::vector<std::string>{"TestFunc", "TestFunc"}));
 }
 
@@ -121,7 +123,7 @@ TEST_F(OnlinePageTest, FavouriteLinksRenameAStoredPictureOrFetchTheFavourite) {
     EXPECT_EQ(test::ReadFile(Imgs() / "A_LMSC.png"), "stored before");
     EXPECT_EQ(PictureRequests(), std::vector<std::string>{"/w/8.png"});
     EXPECT_EQ(view.calls, (std::vector<std::string>{"SCCG", "SCCG"}));
-    EXPECT_TRUE(desktop.calls.empty());
+    EXPECT_TRUE(host.desktop.calls.empty());
 
     // Already a favourite: nothing changes, the page still hears of it.
     view.FollowLink(Link("sclm:", "7.png", "A"));
@@ -180,9 +182,40 @@ TEST_F(OnlinePageTest, APictureThatCouldNotBeStoredIsReportedAndNothingIsApplied
         EXPECT_EQ(host.messageBoxes[0].owner, dlg->GetSurface());
     }
     EXPECT_TRUE(view.calls.empty());
-    EXPECT_TRUE(desktop.calls.empty());
+    EXPECT_TRUE(host.desktop.calls.empty());
     EXPECT_TRUE(Stored().empty());
     EXPECT_FALSE(fs::exists(dir / "escape.png"));
+}
+
+TEST_F(OnlinePageTest, AStoredPictureThatDoesNotBecomeTheWallpaperIsAFailureToo) {
+    server.Reply("/w/page.png", "<html>a page, not a picture</html>");
+    struct Case {
+        const char* picture;
+        int desktopStatus;
+    };
+    const Case cases[] = {{"page.png", 0}, {"7.png", EACCES}};
+    HeadlessWebView& view = View();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.picture);
+        host.messageBoxes.clear();
+        host.desktop.status = c.desktopStatus;
+        view.FollowLink(Link("app:", c.picture, c.picture));
+        host.FinishBackgroundWork();
+        EXPECT_EQ(BoxTexts(), std::vector<std::string>{"壁纸设置失败"});
+    }
+    EXPECT_TRUE(view.calls.empty());
+}
+
+TEST_F(OnlinePageTest, TheGalleryPageShownListsWhatALinkStored) {
+    ClmDlg& w = Open();
+    HeadlessWebView& view = View();
+    PageDlg& all = w.FilterBar().AllPage();
+    ASSERT_EQ(w.FilterBar().ShownPage(), &all);
+    EXPECT_TRUE(all.Cards().empty());
+    view.FollowLink(Link("app:", "7.png", "A"));
+    view.FollowLink(Link("sclm:", "8.png", "B"));
+    host.FinishBackgroundWork();
+    EXPECT_EQ(all.Cards().size(), 2u) << "A and B, without a restart";
 }
 
 TEST_F(OnlinePageTest, PageFunctionsAreCalledOnlyWhereThePageDefinesThem) {
@@ -216,7 +249,7 @@ TEST_F(OnlinePageTest, TheExitPathAbandonsATransferAndLeavesNoFile) {
     dlg->ExitPath();
     host.FinishBackgroundWork();
     EXPECT_TRUE(Stored().empty()) << "neither the picture nor a partial download";
-    EXPECT_TRUE(desktop.calls.empty());
+    EXPECT_TRUE(host.desktop.calls.empty());
     EXPECT_TRUE(host.messageBoxes.empty());
 }
 

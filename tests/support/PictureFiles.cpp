@@ -7,6 +7,24 @@
 
 namespace lumora::test {
 
+BgraImage QuadrantImage(int width, int height, const std::uint32_t (&colours)[4]) {
+    BgraImage image;
+    image.width = width;
+    image.height = height;
+    image.pixels.resize(static_cast<size_t>(width) * height * 4);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t rgb = colours[(y < height / 2 ? 0 : 2) + (x < width / 2 ? 0 : 1)];
+            std::uint8_t* p = &image.pixels[(static_cast<size_t>(y) * width + x) * 4];
+            p[0] = static_cast<std::uint8_t>(rgb);
+            p[1] = static_cast<std::uint8_t>(rgb >> 8);
+            p[2] = static_cast<std::uint8_t>(rgb >> 16);
+            p[3] = 255;
+        }
+    }
+    return image;
+}
+
 BgraImage PatternImage(int width, int height, bool withAlpha) {
     BgraImage image;
     image.width = width;

@@ -12,6 +12,10 @@ namespace lumora::test {
 // channel-swapped copy never matches it.
 BgraImage PatternImage(int width, int height, bool withAlpha = false);
 
+// A picture in four solid quadrants, colours given as 0xRRGGBB: top left, top right, bottom
+// left, bottom right.
+BgraImage QuadrantImage(int width, int height, const std::uint32_t (&colours)[4]);
+
 // Writes the picture with gdk-pixbuf's own savers: "png" or "jpeg". False when saving failed.
 bool WritePicture(const std::filesystem::path& path, const BgraImage& image,
                   const std::string& format);

@@ -5,7 +5,6 @@
 #include "app/ClmApp.h"
 #include "app/ProcessStrings.h"
 #include "platform/headless/HeadlessHost.h"
-#include "platform/headless/RecordingDesktopBackground.h"
 #include "platform/headless/RecordingShell.h"
 #include "platform/linux/FlockInstanceLock.h"
 #include "support/LoopbackServer.h"
@@ -36,7 +35,7 @@ protected:
         return mainWindowRan;
     }
 
-    AppPorts Ports() { return {host, SystemHttpClient(), shell, lock, desktop}; }
+    AppPorts Ports() { return {host, SystemHttpClient(), shell, lock}; }
     std::string Updater() const { return (dir / "LumoUpdate").string(); }
 
     TempDir dir;
@@ -44,7 +43,6 @@ protected:
     HeadlessHost host;
     RecordingShell shell;
     FlockInstanceLock lock;
-    RecordingDesktopBackground desktop;
 };
 
 }  // namespace
@@ -109,7 +107,7 @@ TEST_F(ClmAppTest, UnreachableServiceOrLockStartsQuietly) {
         UseService(closed.Url(kServicePath));
     }
     FlockInstanceLock unusable((dir / "absent" / "lumo.lock").string());
-    ClmApp app({host, SystemHttpClient(), shell, unusable, desktop}, dir.Path().string());
+    ClmApp app({host, SystemHttpClient(), shell, unusable}, dir.Path().string());
     bool mainWindowRan = false;
     app.runMainWindow = [&](ClmApp&) { mainWindowRan = true; };
     EXPECT_FALSE(app.InitInstance());

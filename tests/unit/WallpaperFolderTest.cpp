@@ -160,8 +160,13 @@ TEST_F(WallpaperFolderTest, CopyAsFavouriteNeverOverwrites) {
 
     EXPECT_EQ(m_folder.CopyAsFavourite(InImgs("x_LMSC.jpg")),
               WallpaperFolder::CopyOutcome::AlreadyFavourite);
-    EXPECT_EQ(m_folder.CopyAsFavourite(InImgs("x.jpg")), WallpaperFolder::CopyOutcome::Copied);
+    // The twin exists: nothing is overwritten and the picture counts as a favourite already.
+    EXPECT_EQ(m_folder.CopyAsFavourite(InImgs("x.jpg")),
+              WallpaperFolder::CopyOutcome::AlreadyFavourite);
     EXPECT_EQ(ReadFile(Imgs() / "x_LMSC.jpg"), "favourite");
+    // A copy that fails for another reason says so.
+    EXPECT_EQ(m_folder.CopyAsFavourite(InImgs("gone.jpg")), WallpaperFolder::CopyOutcome::Failed);
+    EXPECT_FALSE(fs::exists(Imgs() / "gone_LMSC.jpg"));
     EXPECT_EQ(m_folder.CopyAsFavourite(InImgs("y.png")), WallpaperFolder::CopyOutcome::Copied);
     EXPECT_EQ(ReadFile(Imgs() / "y_LMSC.png"), "only plain");
     // The listing calls this one a favourite; the copy looks at the end of the base only.
@@ -196,13 +201,23 @@ TEST_F(WallpaperFolderTest, AddLocalPictureMakesAFavouriteAndNeedsTheFolder) {
               (std::set<std::string>{InImgs("beach_LMSC.png"), InImgs("old_LMSC.png")}));
 }
 
-TEST_F(WallpaperFolderTest, DeleteRemovesThatFileOnly) {
+// The test programs run with XDG_DATA_HOME in the build folder, so the trash is theirs.
+TEST_F(WallpaperFolderTest, DeleteMovesThatFileOnlyToTheTrash) {
     MakeImgs();
     Put("sea.jpg");
-    Put("sea_LMSC.jpg");
-    m_folder.DeleteWallpaper(InImgs("sea_LMSC.jpg"));
+    Put("sea_LMSC.jpg", "the favourite");
+    EXPECT_TRUE(m_folder.DeleteWallpaper(InImgs("sea_LMSC.jpg")));
     EXPECT_EQ(FolderContent(Imgs()), std::set<std::string>{"sea.jpg"});
-    m_folder.DeleteWallpaper(InImgs("sea_LMSC.jpg"));  // already gone: nothing happens
+    if (const char* data = std::getenv("XDG_DATA_HOME")) {
+        bool found = false;
+        std::error_code error;
+        for (const auto& entry : fs::directory_iterator(fs::path(data) / "Trash/files", error)) {
+            found = found || (entry.path().filename().string().starts_with("sea_LMSC") &&
+                              ReadFile(entry.path()) == "the favourite");
+        }
+        EXPECT_TRUE(found);
+    }
+    EXPECT_FALSE(m_folder.DeleteWallpaper(InImgs("sea_LMSC.jpg")));  // already gone
     EXPECT_EQ(FolderContent(Imgs()), std::set<std::string>{"sea.jpg"});
 }
 

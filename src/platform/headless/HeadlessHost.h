@@ -13,6 +13,7 @@
 
 #include "platform/Host.h"
 #include "platform/WorkerPool.h"
+#include "platform/headless/RecordingDesktopBackground.h"
 
 namespace lumora {
 
@@ -103,6 +104,9 @@ public:
         m_folderAnswers.push_back(std::move(path));
     }
     void ScriptMenu(unsigned id) { m_menuAnswers.push_back(id); }
+    // Pictures set as wallpaper from a window are recorded here, not shown.
+    DesktopBackground& Desktop() override { return desktop; }
+    RecordingDesktopBackground desktop;
 
     std::vector<MessageBoxCall> messageBoxes;
     std::vector<FileDialogCall> fileDialogs;
