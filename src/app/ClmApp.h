@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/Clock.h"
 #include "platform/DesktopBackground.h"
 #include "platform/DiskSpace.h"
 #include "platform/Host.h"
@@ -20,6 +21,7 @@ struct AppPorts {
     InstanceLock& instanceLock;
     DesktopBackground& desktop;
     DiskSpace& diskSpace = SystemDiskSpace();
+    Clock& clock = SystemClock();
 };
 
 // The application object: start-up with its single-instance and version checks, the update

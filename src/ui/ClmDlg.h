@@ -54,6 +54,8 @@ public:
 
     // Shows the interval's caption on the interval button and restarts the rotation timer.
     void ApplyInterval(int index);
+    // ApplyInterval at start, with the first tick moved up to keep the rhythm of the last run.
+    void StartRotation();
     // Hides the window to the notification area.
     void HideToTray();
     // Tells the service, closes the pages and ends the modal loop.
@@ -130,6 +132,10 @@ private:
     PPSET m_menuPanel;
     Setting m_settings;
     MainSearch m_search;
+    int m_periodMs = 0;
+    // The running timer 1 counts down the rest of an interval; at its tick the full period
+    // takes over.
+    bool m_catchingUp = false;
 };
 
 }  // namespace lumora

@@ -1,5 +1,7 @@
 #include "wallpaper/WallpaperApplier.h"
 
+#include <cerrno>
+
 #include "app/ProcessStrings.h"
 #include "platform/ImageFile.h"
 
@@ -18,10 +20,18 @@ std::string WallpaperApplier::ConversionPath() const {
 
 int WallpaperApplier::ApplyPicture(const std::string& picturePath) const {
     const std::string bitmap = ConversionPath();
+    int converted = 0;
     if (std::optional<BgraImage> image = LoadImageFile(picturePath)) {
-        SaveBitmapFile(*image, bitmap);
+        if (!SaveBitmapFile(*image, bitmap)) {
+            converted = EIO;
+        }
+    } else {
+        converted = EBADMSG;
     }
-    return m_desktop.SetWallpaper(bitmap, kLayoutStretched);
+    // The desktop is set from "temp.bmp" either way; when the conversion failed that is the
+    // previous picture, so the new one did not become the wallpaper.
+    const int status = m_desktop.SetWallpaper(bitmap, kLayoutStretched);
+    return converted != 0 ? converted : status;
 }
 
 }  // namespace lumora

@@ -18,7 +18,8 @@ public:
     std::string ConversionPath() const;
 
     // Converts and applies. A picture that cannot be decoded leaves "temp.bmp" as it was, and
-    // that is applied again. Returns the desktop's status, which callers may ignore.
+    // that is applied again. 0 when the desktop holds the new picture; otherwise EBADMSG (not
+    // decoded), EIO ("temp.bmp" not written) or the desktop's own status.
     int ApplyPicture(const std::string& picturePath) const;
 
 private:

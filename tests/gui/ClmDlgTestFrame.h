@@ -11,6 +11,7 @@
 #include "app/ProcessStrings.h"
 #include "platform/AppDirectory.h"
 #include "platform/headless/FixedDiskSpace.h"
+#include "platform/headless/HeadlessClock.h"
 #include "platform/headless/RecordingDesktopBackground.h"
 #include "platform/headless/RecordingShell.h"
 #include "platform/linux/FlockInstanceLock.h"
@@ -41,7 +42,8 @@ protected:
         WriteConfig("");
         ChangeDirectory(dir.Path());
         app = std::make_unique<ClmApp>(
-            AppPorts{host, SystemHttpClient(), shell, lock, desktop, disk}, dir.Path().string());
+            AppPorts{host, SystemHttpClient(), shell, lock, desktop, disk, clock},
+            dir.Path().string());
     }
     ~ClmDlgTest() override {
         dlg.reset();
@@ -98,6 +100,7 @@ protected:
     RecordingDesktopBackground desktop;
     FlockInstanceLock lock;
     FixedDiskSpace disk;
+    HeadlessClock clock{host};
     std::unique_ptr<ClmApp> app;
     std::unique_ptr<ClmDlg> dlg;
 

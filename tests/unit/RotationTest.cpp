@@ -10,6 +10,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+class ManualClock : public Clock {
+public:
+    std::int64_t NowSeconds() override { return now; }
+    std::int64_t now = 1'800'000'000;
+};
+
 // Wallpaper names of the folder in readdir order, as the rotation counts them.
 std::vector<std::string> RotationOrder(const fs::path& folder) {
     std::vector<std::string> names;
@@ -27,14 +33,16 @@ protected:
     RotationTest() : m_collection(m_dir.Path().string()), m_config((m_dir / "conf.ini").string()) {}
 
     Rotation Make() {
-        return Rotation(m_config, m_collection,
-                        [this](const std::string& path) { m_applied.push_back(path); });
+        return Rotation(
+            m_config, m_collection, [this](const std::string& path) { m_applied.push_back(path); },
+            m_clock);
     }
 
     TempDir m_dir;
     std::string m_collection;
     Config m_config;
     std::vector<std::string> m_applied;
+    ManualClock m_clock;
 };
 
 TEST_F(RotationTest, CyclesThroughTheFolderInDirectoryOrder) {
