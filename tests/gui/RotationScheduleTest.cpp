@@ -24,6 +24,14 @@ protected:
         clock.epoch += ms / 1000;
     }
     std::size_t Changes() const { return desktop.calls.size(); }
+    // True when the next change comes exactly `ms` from now: not a millisecond earlier.
+    bool NextChangeAfter(unsigned ms) {
+        const std::size_t before = Changes();
+        if (ms > 1) host.Advance(ms - 1);
+        if (Changes() != before) return false;
+        host.Advance(1);
+        return Changes() == before + 1;
+    }
     std::string LastChange() const {
         return Config((dir / "conf.ini").string()).ReadString(kKeyLastChange, "");
     }
@@ -31,24 +39,15 @@ protected:
 
 TEST_F(RotationScheduleTest, ADailyChangeKeepsItsRhythmAcrossARestart) {
     Open();
-    host.Advance(24 * kHour - 1);
-    EXPECT_EQ(Changes(), 0u);
-    host.Advance(1);
-    ASSERT_EQ(Changes(), 1u);
+    ASSERT_TRUE(NextChangeAfter(24 * kHour));
     EXPECT_EQ(LastChange(), std::to_string(clock.NowSeconds()));
 
     // Ended after 20 hours: the next change comes 4 hours after the new start, then daily.
     host.Advance(20 * kHour);
     EndFor(0);
     Open();
-    host.Advance(4 * kHour - 1);
-    EXPECT_EQ(Changes(), 1u);
-    host.Advance(1);
-    EXPECT_EQ(Changes(), 2u);
-    host.Advance(24 * kHour - 1);
-    EXPECT_EQ(Changes(), 2u);
-    host.Advance(1);
-    EXPECT_EQ(Changes(), 3u);
+    EXPECT_TRUE(NextChangeAfter(4 * kHour));
+    EXPECT_TRUE(NextChangeAfter(24 * kHour));
 }
 
 TEST_F(RotationScheduleTest, AChangeOverdueAtStartComesAtOnce) {
@@ -57,13 +56,9 @@ TEST_F(RotationScheduleTest, AChangeOverdueAtStartComesAtOnce) {
     ASSERT_EQ(Changes(), 1u);
     EndFor(3 * 24 * kHour);
     Open();
-    host.Advance(1);
-    EXPECT_EQ(Changes(), 2u);
+    EXPECT_TRUE(NextChangeAfter(1));
     // From there the full interval.
-    host.Advance(24 * kHour - 1);
-    EXPECT_EQ(Changes(), 2u);
-    host.Advance(1);
-    EXPECT_EQ(Changes(), 3u);
+    EXPECT_TRUE(NextChangeAfter(24 * kHour));
 }
 
 TEST_F(RotationScheduleTest, WithoutARecordTheStartBeginsTheRhythm) {
@@ -73,8 +68,7 @@ TEST_F(RotationScheduleTest, WithoutARecordTheStartBeginsTheRhythm) {
     host.Advance(10 * kHour);
     EndFor(14 * kHour);
     Open();
-    host.Advance(1);
-    EXPECT_EQ(Changes(), 1u);
+    EXPECT_TRUE(NextChangeAfter(1));
 }
 
 TEST_F(RotationScheduleTest, ARecordAheadOfTheClockOrAPickWaitsAWholeInterval) {
@@ -82,19 +76,13 @@ TEST_F(RotationScheduleTest, ARecordAheadOfTheClockOrAPickWaitsAWholeInterval) {
     WriteConfig("AUTO=1\nAUTOTIME=6\nLASTCHANGE=" + std::to_string(clock.NowSeconds() + 3600) +
                 "\n");
     Open();
-    host.Advance(24 * kHour - 1);
-    EXPECT_EQ(Changes(), 0u);
-    host.Advance(1);
-    EXPECT_EQ(Changes(), 1u);
+    EXPECT_TRUE(NextChangeAfter(24 * kHour));
 
     // A pick during the catch-up restarts the countdown with the picked period.
     EndFor(23 * kHour);
     Open();
     dlg->PostMessage(WM_INTERVAL_PICKED, 0, 0);
-    host.Advance(180000 - 1);
-    EXPECT_EQ(Changes(), 1u);
-    host.Advance(1);
-    EXPECT_EQ(Changes(), 2u);
+    EXPECT_TRUE(NextChangeAfter(180000));
 }
 
 TEST_F(RotationScheduleTest, OnlyTheRecordIsAddedToTheSettings) {
