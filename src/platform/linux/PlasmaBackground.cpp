@@ -61,7 +61,7 @@ int PlasmaBackground::SetWallpaper(const std::string& path, int layout) {
     const std::string script = Script(uri, layout);
     g_free(uri);
     const CommandResult result =
-        m_runner.Run({"dbus-send", "--session", "--print-reply", "--reply-timeout=10000",
+        m_runner.Run({"dbus-send", "--session", "--print-reply", "--reply-timeout=8000",
                       "--dest=org.kde.plasmashell", "/PlasmaShell",
                       "org.kde.PlasmaShell.evaluateScript", "string:" + script});
     if (!result.started) {
