@@ -41,10 +41,11 @@ expect_colour() {  # SHOT X Y RRGGBB ...
     done
 }
 
-# Corners and the middle of each quarter of a WIDTH x HEIGHT shot.
+# Corners (INSET pixels in, default 2) and the middle of each quarter of a WIDTH x HEIGHT shot.
 expect_quadrants() {
-    local w=$1 h=$2 shot=$3
-    expect_colour "$shot" 2 2 FF0000 $((w - 3)) 2 00FF00 2 $((h - 3)) 0000FF $((w - 3)) $((h - 3)) FFFF00 \
+    local w=$1 h=$2 shot=$3 i=${4:-2}
+    expect_colour "$shot" $i $i FF0000 $((w - 1 - i)) $i 00FF00 $i $((h - 1 - i)) 0000FF \
+        $((w - 1 - i)) $((h - 1 - i)) FFFF00 \
         $((w / 4)) $((h / 4)) FF0000 $((3 * w / 4)) $((h / 4)) 00FF00 \
         $((w / 4)) $((3 * h / 4)) 0000FF $((3 * w / 4)) $((3 * h / 4)) FFFF00
 }
@@ -56,11 +57,14 @@ wait_for_colour() {  # TIMEOUT SHOT X Y RRGGBB SHOOT-COMMAND...
     shift 5
     local deadline=$((SECONDS + timeout))
     while :; do
-        "$@" "$shot" && [ "$(e2e_pixel "$shot" "$x" "$y")" = "$colour" ] && {
+        if "$@" "$shot" && [ "$(e2e_pixel "$shot" "$x" "$y")" = "$colour" ]; then
             cp "$shot" "$E2E_ARTIFACTS/" 2>/dev/null || true
             return 0
-        }
-        [ "$SECONDS" -lt "$deadline" ] || return 1
+        fi
+        if [ "$SECONDS" -ge "$deadline" ]; then
+            cp "$shot" "$E2E_ARTIFACTS/" 2>/dev/null || true
+            return 1
+        fi
         sleep 0.2
     done
 }
