@@ -52,8 +52,14 @@ ClmDlg::ClmDlg(ClmApp& app)
       m_config(app.ApplicationDirectory() + "/conf.ini"),
       m_rotation(
           m_config, Strings().collectionDirectory,
-          [&desktop = app.Ports().desktop](const std::string& picture) {
-              WallpaperApplier(Strings().collectionDirectory, desktop).ApplyPicture(picture);
+          [this, &desktop = app.Ports().desktop](const std::string& picture) {
+              // Converting and waiting for the desktop would freeze the window.
+              m_rotationJobs.Run(
+                  [picture, &desktop,
+                   collection = Strings().collectionDirectory](const BackgroundJobs::Token&) {
+                      return WallpaperApplier(collection, desktop).ApplyPicture(picture);
+                  },
+                  [](int) {});
           },
           app.Ports().clock),
       m_settings(app),

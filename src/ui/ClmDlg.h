@@ -17,6 +17,7 @@
 #include "ui/Setting.h"
 #include "ui/TimeDLG.h"
 #include "wallpaper/Rotation.h"
+#include "wnd/BackgroundJobs.h"
 #include "wnd/Dialog.h"
 
 namespace lumora {
@@ -121,6 +122,7 @@ private:
     SCDIALOG m_filterBar;
     BgButton m_searchButton;
     Config m_config;
+    BackgroundJobs m_rotationJobs;
     Rotation m_rotation;
     BTButton m_rotationButton;
     BTButton m_intervalButton;

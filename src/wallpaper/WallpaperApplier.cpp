@@ -1,6 +1,7 @@
 #include "wallpaper/WallpaperApplier.h"
 
 #include <cerrno>
+#include <mutex>
 
 #include "app/ProcessStrings.h"
 #include "platform/ImageFile.h"
@@ -19,6 +20,9 @@ std::string WallpaperApplier::ConversionPath() const {
 }
 
 int WallpaperApplier::ApplyPicture(const std::string& picturePath) const {
+    // One application at a time, whichever thread asks: they share "temp.bmp".
+    static std::mutex applying;
+    const std::lock_guard lock(applying);
     const std::string bitmap = ConversionPath();
     int converted = 0;
     if (std::optional<BgraImage> image = LoadImageFile(picturePath)) {

@@ -19,7 +19,8 @@ public:
 
     // Converts and applies. A picture that cannot be decoded leaves "temp.bmp" as it was, and
     // that is applied again. 0 when the desktop holds the new picture; otherwise EBADMSG (not
-    // decoded), EIO ("temp.bmp" not written) or the desktop's own status.
+    // decoded), EIO ("temp.bmp" not written) or the desktop's own status. Safe on any thread;
+    // applications never overlap.
     int ApplyPicture(const std::string& picturePath) const;
 
 private:
