@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # KDE Plasma, without a real plasmashell (it needs a GPU): a stand-in on the session bus
 # records the evaluateScript call and runs the script with gjs against Plasma's scripting API
-# for three desktops. Every desktop ends on the image plugin with temp.bmp stretched, also with
+# for three desktops. Every desktop ends on the image plugin with temp.bmp stretched (reloaded
+# when it is the same path again), also with
 # the user's widgets locked (unlocked for the change, locked again after); a desktop locked down
 # by the administrator makes Apply picture fail, and so does a shell that answers with an error.
 source "$(dirname "$0")/lib/common.sh"
@@ -52,8 +53,18 @@ for locked in false true; do
     e2e_expect_eq "$(summary)" "$expected
 $([ "$locked" = true ] && echo locked || echo unlocked)" "the desktops (widgets locked: $locked)"
 done
+# The same temp.bmp again: the plugin would keep the picture it loaded for an unchanged URI, so
+# the desktops get the file under another spelling, and then the plain one again.
+respelled=file://$COLLECTION/imgs/./temp.bmp
+for next in "$respelled" "$uri"; do
+    wallpaper_apply "$WHITE" >/dev/null || e2e_fail "Plasma did not take the picture again"
+    e2e_expect_eq "$(summary)" "org.kde.image $next 0
+org.kde.image $next 0
+org.kde.image $next 0
+locked" "the desktops after the same path again"
+done
 # The call was one evaluateScript carrying the script.
-[ "$(ls "$scripts" | wc -l)" = 2 ] || e2e_fail "expected one call per change, got $(ls "$scripts")"
+[ "$(ls "$scripts" | wc -l)" = 4 ] || e2e_fail "expected one call per change, got $(ls "$scripts")"
 grep -q "readConfig" "$scripts/script-2.js" || e2e_fail "the script does not read the picture back"
 
 desktops false true

@@ -16,11 +16,14 @@ constexpr int kFillModes[] = {3, 6, 0, 1, 2};
 }  // namespace
 
 std::string PlasmaBackground::Script(const std::string& uri, int layout) {
+    // The plugin keeps the picture it loaded for as long as the configured URI stays the same,
+    // so a desktop that shows this URI already gets the same file under another spelling.
+    const auto slash = uri.rfind('/');
+    const std::string respelled = uri.substr(0, slash + 1) + "./" + uri.substr(slash + 1);
     // Widgets locked by the user would refuse the change: unlocked for it, locked again after.
-    // The empty image goes first because the plugin reloads only when the value changes.
     // Every desktop is read back; the reply says whether all of them hold the picture.
-    return "var uri = " + DoubleQuoted(uri) +
-           ";\n"
+    return "var uris = [" + DoubleQuoted(uri) + ", " + DoubleQuoted(respelled) +
+           "];\n"
            "var wasLocked = locked;\n"
            "try { locked = false; } catch (e) {}\n"
            "var all = desktops();\n"
@@ -29,10 +32,10 @@ std::string PlasmaBackground::Script(const std::string& uri, int layout) {
            "  var d = all[i];\n"
            "  d.wallpaperPlugin = \"org.kde.image\";\n"
            "  d.currentConfigGroup = [\"Wallpaper\", \"org.kde.image\", \"General\"];\n"
+           "  var uri = String(d.readConfig(\"Image\")) == uris[0] ? uris[1] : uris[0];\n"
            "  d.writeConfig(\"FillMode\", " +
            std::to_string(kFillModes[layout]) +
            ");\n"
-           "  d.writeConfig(\"Image\", \"\");\n"
            "  d.writeConfig(\"Image\", uri);\n"
            "  if (d.wallpaperPlugin == \"org.kde.image\" && String(d.readConfig(\"Image\")) == "
            "uri) {\n"

@@ -15,6 +15,8 @@ constexpr std::string_view kImageKey = "last-image";
 constexpr std::string_view kWorkspace = "/workspace";
 // Where a desktop that has never shown a picture keeps its first monitor's.
 constexpr const char* kFirstMonitor = "/backdrop/screen0/monitor0";
+// More workspaces than xfwm4 offers are taken for a misreading.
+constexpr int kMostWorkspaces = 32;
 
 std::string Trimmed(const std::string& text) {
     const auto end = text.find_last_not_of("\r\n");
@@ -44,7 +46,7 @@ std::vector<std::string> XfceBackground::ImageProperties(const std::string& list
         monitors.insert(kFirstMonitor);
     }
     for (const std::string& monitor : monitors) {
-        for (int i = 0; i < std::max(workspaces, 1); ++i) {
+        for (int i = 0; i < std::clamp(workspaces, 1, kMostWorkspaces); ++i) {
             properties.insert(monitor + std::string(kWorkspace) + std::to_string(i) + "/" +
                               std::string(kImageKey));
         }
