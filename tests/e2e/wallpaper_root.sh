@@ -29,4 +29,7 @@ status=$(wallpaper_apply "$E2E_TMP/broken.png") && e2e_fail "a broken picture wa
 e2e_expect_eq "$status" "$(errno_value EBADMSG)" "status of a broken picture"
 e2e_screenshot "$shot"
 expect_colour "$shot" 2 2 FFFFFF 160 120 FFFFFF
+# No X server to show it: reported, and temp.bmp holds the new picture for the next attempt.
+status=$(DISPLAY=:9999 wallpaper_apply "$QUADS") && e2e_fail "no display was reported as success"
+e2e_expect_eq "$status" "$(errno_value ENXIO)" "status without a display"
 e2e_log "root window shows the stretched pictures"
