@@ -11,6 +11,7 @@ packages=(
   python3 python3-gi gir1.2-atspi-2.0 iproute2 util-linux
   fonts-wqy-microhei librsvg2-common libjpeg-dev libpng-dev gsettings-desktop-schemas
   desktop-file-utils dex
+  xfdesktop4 xfconf pcmanfm-qt pcmanfm sway swaybg grim gjs cinnamon-desktop-data mate-desktop-common
 )
 
 missing=()

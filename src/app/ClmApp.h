@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/Clock.h"
 #include "platform/DiskSpace.h"
 #include "platform/Host.h"
 #include "platform/HttpClient.h"
@@ -18,6 +19,7 @@ struct AppPorts {
     Shell& shell;
     InstanceLock& instanceLock;
     DiskSpace& diskSpace = SystemDiskSpace();
+    Clock& clock = SystemClock();
 };
 
 // The application object: start-up with its single-instance and version checks, the update

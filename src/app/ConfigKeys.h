@@ -15,6 +15,9 @@ inline constexpr std::string_view kKeyAutoTime = "AUTOTIME";
 inline constexpr std::string_view kKeyCloseToTray = "YCTASK";
 inline constexpr std::string_view kKeyHomeUrl = "HOMEURL";
 inline constexpr std::string_view kKeySearchUrl = "SURL";
+// When rotation last changed the wallpaper by itself, in seconds since 1970 (UTC), so that its
+// rhythm survives a restart.
+inline constexpr std::string_view kKeyLastChange = "LASTCHANGE";
 
 inline constexpr std::string_view kDefaultVersion = "1.0";
 inline constexpr std::string_view kDefaultServiceUrl = LUMO_SERVICE_ORIGIN "/kavri/lm/lm.php";

@@ -50,11 +50,18 @@ ClmDlg::ClmDlg(ClmApp& app)
       m_tray(*this, app.ApplicationDirectory() + MainWindowSkin::kProgramIconFile),
       m_onlinePage(app.Ports()),
       m_config(app.ApplicationDirectory() + "/conf.ini"),
-      m_rotation(m_config, Strings().collectionDirectory,
-                 [](const std::string& picture) {
-                     WallpaperApplier(Strings().collectionDirectory, CurrentHost().Desktop())
-                         .ApplyPicture(picture);
-                 }),
+      m_rotation(
+          m_config, Strings().collectionDirectory,
+          [this, &desktop = CurrentHost().Desktop()](const std::string& picture) {
+              // Converting and waiting for the desktop would freeze the window.
+              m_rotationJobs.Run(
+                  [picture, &desktop,
+                   collection = Strings().collectionDirectory](const BackgroundJobs::Token&) {
+                      return WallpaperApplier(collection, desktop).ApplyPicture(picture);
+                  },
+                  [](int) {});
+          },
+          app.Ports().clock),
       m_settings(app),
       m_search(app.Ports().shell, app.ApplicationDirectory() + "/conf.ini") {
     const std::string& appDir = app.ApplicationDirectory();
@@ -115,7 +122,7 @@ bool ClmDlg::OnInitDialog() {
     }
     SetUpButtons();
     CreatePages();
-    if (m_rotation.Flag() > 0) ApplyInterval(m_rotation.IntervalIndex());
+    if (m_rotation.Flag() > 0) StartRotation();
     return true;
 }
 
@@ -177,11 +184,27 @@ void ClmDlg::CreatePages() {
 void ClmDlg::ApplyInterval(int index) {
     RotationInterval interval = Rotation::IntervalFor(index);
     if (interval.caption != nullptr) m_intervalButton.SetWindowText(interval.caption);
-    SetTimer(kRotationTimer, static_cast<UINT>(interval.periodMs));
+    m_periodMs = interval.periodMs;
+    m_catchingUp = false;
+    SetTimer(kRotationTimer, static_cast<UINT>(m_periodMs));
+}
+
+void ClmDlg::StartRotation() {
+    ApplyInterval(m_rotation.IntervalIndex());
+    const int first = m_rotation.FirstTickDelayMs();
+    if (first < m_periodMs) {
+        m_catchingUp = true;
+        SetTimer(kRotationTimer, static_cast<UINT>(first));
+    }
 }
 
 void ClmDlg::OnTimer(UINT id) {
-    if (id == kRotationTimer) m_rotation.Tick();
+    if (id != kRotationTimer) return;
+    if (m_catchingUp) {
+        m_catchingUp = false;
+        SetTimer(kRotationTimer, static_cast<UINT>(m_periodMs));
+    }
+    m_rotation.Tick();
 }
 
 void ClmDlg::HideToTray() { m_tray.Hide(); }

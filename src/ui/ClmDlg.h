@@ -17,6 +17,7 @@
 #include "ui/Setting.h"
 #include "ui/TimeDLG.h"
 #include "wallpaper/Rotation.h"
+#include "wnd/BackgroundJobs.h"
 #include "wnd/Dialog.h"
 
 namespace lumora {
@@ -54,6 +55,8 @@ public:
 
     // Shows the interval's caption on the interval button and restarts the rotation timer.
     void ApplyInterval(int index);
+    // ApplyInterval at start, with the first tick moved up to keep the rhythm of the last run.
+    void StartRotation();
     // Hides the window to the notification area.
     void HideToTray();
     // Tells the service, closes the pages and ends the modal loop.
@@ -119,6 +122,7 @@ private:
     SCDIALOG m_filterBar;
     BgButton m_searchButton;
     Config m_config;
+    BackgroundJobs m_rotationJobs;
     Rotation m_rotation;
     BTButton m_rotationButton;
     BTButton m_intervalButton;
@@ -130,6 +134,10 @@ private:
     PPSET m_menuPanel;
     Setting m_settings;
     MainSearch m_search;
+    int m_periodMs = 0;
+    // The running timer 1 counts down the rest of an interval; at its tick the full period
+    // takes over.
+    bool m_catchingUp = false;
 };
 
 }  // namespace lumora

@@ -32,15 +32,15 @@ void LibraryFetcher::StartFront() {
     // shared one while the transfer runs.
     m_jobs.Run(
         [link = m_links.front(), directory = Strings().collectionDirectory,
-         bitmap = WallpaperApplier().ConversionPath(),
-         &http = m_http](BackgroundJobs::Token token) {
+         &desktop = CurrentHost().Desktop(), &http = m_http](BackgroundJobs::Token token) {
             WallpaperFolder folder(directory, http);
-            Outcome outcome{link, {}, false};
+            Outcome outcome{link, {}};
             if (link.kind == LibraryLink::Kind::Wallpaper) {
                 outcome.path = folder.FetchForWallpaper(link.pictureUrl, link.name, link.extension,
                                                         token.Flag());
-                outcome.converted = !outcome.path.empty() && !token.Cancelled() &&
-                                    WallpaperApplier::ConvertPicture(outcome.path, bitmap);
+                if (!outcome.path.empty() && !token.Cancelled())
+                    outcome.applied =
+                        WallpaperApplier(directory, desktop).ApplyPicture(outcome.path);
             } else if (folder.FetchAsFavourite(link.pictureUrl, link.name, link.extension,
                                                token.Flag())) {
                 outcome.path = WallpaperFolder::FavouriteTwin(folder.FolderPath() + link.name +

@@ -11,9 +11,9 @@
 namespace lumora {
 
 // Carries out the online page's picture links one after another, in the order they came: the
-// transfer, and for a wallpaper link the conversion into "temp.bmp", run off the GUI thread;
-// what the link does then runs on it. A link equal to one that is waiting or running is not taken
-// again, so a picture is never fetched twice at once.
+// transfer, and for a wallpaper link applying the picture (which may wait for the desktop), run
+// off the GUI thread; what the link does then runs on it. A link equal to one that is waiting or
+// running is not taken again, so a picture is never fetched twice at once.
 class LibraryFetcher {
 public:
     struct Outcome {
@@ -21,8 +21,8 @@ public:
         // The stored picture: the one to apply for a wallpaper link, the favourite for a
         // favourite link. Empty when nothing could be stored.
         std::string path;
-        // For a wallpaper link: the picture reached the conversion file.
-        bool converted = false;
+        // For a wallpaper link: what applying the picture answered, 0 when it is the wallpaper.
+        int applied = -1;
     };
     using Finished = std::function<void(const Outcome&)>;
     using BusyChanged = std::function<void(bool busy)>;

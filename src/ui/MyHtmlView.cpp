@@ -1,8 +1,6 @@
 #include "ui/MyHtmlView.h"
 
-#include "app/ProcessStrings.h"
 #include "ui/WebTarget.h"
-#include "wallpaper/WallpaperApplier.h"
 #include "wnd/Messages.h"
 
 namespace lumora {
@@ -46,13 +44,7 @@ void MyHtmlView::OnDestroy() {
 
 void MyHtmlView::LinkDone(const LibraryFetcher::Outcome& outcome) {
     const bool wallpaper = outcome.link.kind == LibraryLink::Kind::Wallpaper;
-    bool done = !outcome.path.empty();
-    if (done && wallpaper) {
-        // A picture that did not reach the conversion file would show the previous one.
-        done = outcome.converted &&
-               WallpaperApplier(Strings().collectionDirectory, CurrentHost().Desktop())
-                       .ShowConversion() == 0;
-    }
+    const bool done = !outcome.path.empty() && (!wallpaper || outcome.applied == 0);
     if (!done) {
         GetTopLevel()->MessageBox(wallpaper ? kWallpaperFailed : kFavouriteFailed, kCaption, MB_OK);
     } else {

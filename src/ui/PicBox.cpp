@@ -178,19 +178,15 @@ void PicBox::TagClicked() {
     }
 }
 
-// Decoding a large picture takes a while, so the conversion runs on a worker; the desktop is
-// told and the message shown when it is done. A card destroyed meanwhile shows nothing.
+// Decoding a large picture and waiting for the desktop take a while, so the picture is applied
+// on a worker; the message is shown when it is done. A card destroyed meanwhile shows nothing.
 void PicBox::SetAsWallpaper() {
     m_jobs.Run(
-        [picture = m_picturePath,
-         bitmap = WallpaperApplier().ConversionPath()](const BackgroundJobs::Token&) {
-            return WallpaperApplier::ConvertPicture(picture, bitmap);
+        [picture = m_picturePath, collection = Strings().collectionDirectory,
+         &desktop = CurrentHost().Desktop()](const BackgroundJobs::Token&) {
+            return WallpaperApplier(collection, desktop).ApplyPicture(picture);
         },
-        [this](bool converted) {
-            WallpaperApplier applier(Strings().collectionDirectory, CurrentHost().Desktop());
-            const int status = applier.ShowConversion();
-            MessageBox(converted && status == 0 ? kSetDone : kSetFailed, kCaption, MB_OK);
-        });
+        [this](int status) { MessageBox(status == 0 ? kSetDone : kSetFailed, kCaption, MB_OK); });
 }
 
 void PicBox::MakeFavourite() {

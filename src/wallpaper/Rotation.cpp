@@ -1,7 +1,9 @@
 #include "wallpaper/Rotation.h"
 
+#include <charconv>
 #include <filesystem>
 
+#include "app/ConfigKeys.h"
 #include "wallpaper/WallpaperFolder.h"
 
 namespace lumora {
@@ -18,10 +20,11 @@ constexpr RotationInterval kOutsideTable = {60000, nullptr};
 }  // namespace
 
 Rotation::Rotation(const Config& config, const std::string& collectionDirectory,
-                   ApplyFunction apply)
+                   ApplyFunction apply, Clock& clock)
     : m_config(config),
       m_collectionDirectory(collectionDirectory),
       m_apply(std::move(apply)),
+      m_clock(clock),
       m_flag(config.ReadInt("AUTO", 1)),
       m_nextPosition(config.ReadInt("LCLINDEX", 0)),
       m_intervalIndex(config.ReadInt("AUTOTIME", 1)) {}
@@ -31,6 +34,26 @@ RotationInterval Rotation::IntervalFor(int index) {
         return kOutsideTable;
     }
     return kIntervals[index];
+}
+
+int Rotation::FirstTickDelayMs() const {
+    const long long period = IntervalFor(m_intervalIndex).periodMs;
+    const std::string text = m_config.ReadString(kKeyLastChange, "");
+    long long last = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), last);
+    const long long now = m_clock.NowSeconds();
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+        m_config.Write(kKeyLastChange, std::to_string(now));
+        return static_cast<int>(period);
+    }
+    if (last > now) {
+        return static_cast<int>(period);
+    }
+    // Every period is whole seconds.
+    if (last < 0 || now - last >= period / 1000) {
+        return 0;
+    }
+    return static_cast<int>(period - (now - last) * 1000);
 }
 
 void Rotation::Tick() {
@@ -65,6 +88,7 @@ void Rotation::RotateWallpaper() {
         m_nextPosition = static_cast<int>(next < 0 ? next + count : next);
     }
     m_config.WriteInt("LCLINDEX", m_nextPosition);
+    m_config.Write(kKeyLastChange, std::to_string(m_clock.NowSeconds()));
 }
 
 int Rotation::Toggle() {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/Config.h"
+#include "platform/Clock.h"
 
 namespace lumora {
 
@@ -20,7 +21,8 @@ class Rotation {
 public:
     using ApplyFunction = std::function<void(const std::string& picturePath)>;
 
-    Rotation(const Config& config, const std::string& collectionDirectory, ApplyFunction apply);
+    Rotation(const Config& config, const std::string& collectionDirectory, ApplyFunction apply,
+             Clock& clock);
 
     // The period and caption for an interval index; every minute outside 0 to 6.
     static RotationInterval IntervalFor(int index);
@@ -31,10 +33,18 @@ public:
     // The interval index read at construction.
     int IntervalIndex() const { return m_intervalIndex; }
 
+    // How long after start the first tick is due: what is left of the interval since the last
+    // change on record, 0 when that is past. A whole interval when no change is on record (the
+    // present moment is then put on record, so a program that never runs a whole interval
+    // still changes the wallpaper at a later start) or when the record lies ahead (the clock
+    // was set back).
+    int FirstTickDelayMs() const;
+
     // A timer tick: rotates while the flag is above 0.
     void Tick();
     // Applies the picture at the next position of the folder's own order, then advances the
-    // position (modulo the number of pictures) and writes it to LCLINDEX.
+    // position (modulo the number of pictures) and writes it to LCLINDEX, and the time of the
+    // change to LASTCHANGE.
     void RotateWallpaper();
     // The flag becomes 0 when it is exactly 1, and 1 otherwise; written to AUTO. Returns it.
     int Toggle();
@@ -43,6 +53,7 @@ private:
     const Config& m_config;
     const std::string& m_collectionDirectory;
     ApplyFunction m_apply;
+    Clock& m_clock;
     int m_flag;
     int m_nextPosition;
     int m_intervalIndex;

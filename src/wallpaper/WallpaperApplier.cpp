@@ -1,5 +1,8 @@
 #include "wallpaper/WallpaperApplier.h"
 
+#include <cerrno>
+#include <mutex>
+
 #include "app/ProcessStrings.h"
 #include "platform/ImageFile.h"
 
@@ -16,19 +19,23 @@ std::string WallpaperApplier::ConversionPath() const {
     return m_collectionDirectory + "/imgs/temp.bmp";
 }
 
-bool WallpaperApplier::ConvertPicture(const std::string& picturePath,
-                                      const std::string& conversionPath) {
-    std::optional<BgraImage> image = LoadImageFile(picturePath);
-    return image && SaveBitmapFile(*image, conversionPath);
-}
-
-int WallpaperApplier::ShowConversion() const {
-    return m_desktop.SetWallpaper(ConversionPath(), kLayoutStretched);
-}
-
 int WallpaperApplier::ApplyPicture(const std::string& picturePath) const {
-    ConvertPicture(picturePath, ConversionPath());
-    return ShowConversion();
+    // One application at a time, whichever thread asks: they share "temp.bmp".
+    static std::mutex applying;
+    const std::lock_guard lock(applying);
+    const std::string bitmap = ConversionPath();
+    int converted = 0;
+    if (std::optional<BgraImage> image = LoadImageFile(picturePath)) {
+        if (!SaveBitmapFile(*image, bitmap)) {
+            converted = EIO;
+        }
+    } else {
+        converted = EBADMSG;
+    }
+    // The desktop is set from "temp.bmp" either way; when the conversion failed that is the
+    // previous picture, so the new one did not become the wallpaper.
+    const int status = m_desktop.SetWallpaper(bitmap, kLayoutStretched);
+    return converted != 0 ? converted : status;
 }
 
 }  // namespace lumora

@@ -18,14 +18,10 @@ public:
     std::string ConversionPath() const;
 
     // Converts and applies. A picture that cannot be decoded leaves "temp.bmp" as it was, and
-    // that is applied again. Returns the desktop's status, which callers may ignore.
+    // that is applied again. 0 when the desktop holds the new picture; otherwise EBADMSG (not
+    // decoded), EIO ("temp.bmp" not written) or the desktop's own status. Safe on any thread;
+    // applications never overlap.
     int ApplyPicture(const std::string& picturePath) const;
-
-    // The two steps of ApplyPicture. The conversion touches only files, so it may run on a
-    // worker thread; it answers whether the picture reached the conversion file.
-    static bool ConvertPicture(const std::string& picturePath, const std::string& conversionPath);
-    // Tells the desktop to show "temp.bmp" stretched; answers the desktop's status.
-    int ShowConversion() const;
 
 private:
     const std::string& m_collectionDirectory;

@@ -11,6 +11,7 @@
 #include "app/ProcessStrings.h"
 #include "platform/AppDirectory.h"
 #include "platform/headless/FixedDiskSpace.h"
+#include "platform/headless/HeadlessClock.h"
 #include "platform/headless/RecordingShell.h"
 #include "platform/linux/FlockInstanceLock.h"
 #include "support/HeadlessHostFixture.h"
@@ -39,7 +40,7 @@ protected:
         });
         WriteConfig("");
         ChangeDirectory(dir.Path());
-        app = std::make_unique<ClmApp>(AppPorts{host, SystemHttpClient(), shell, lock, disk},
+        app = std::make_unique<ClmApp>(AppPorts{host, SystemHttpClient(), shell, lock, disk, clock},
                                        dir.Path().string());
     }
     ~ClmDlgTest() override {
@@ -96,6 +97,7 @@ protected:
     RecordingShell shell;
     FlockInstanceLock lock;
     FixedDiskSpace disk;
+    HeadlessClock clock{host};
     std::unique_ptr<ClmApp> app;
     std::unique_ptr<ClmDlg> dlg;
 

@@ -10,6 +10,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+class ManualClock : public Clock {
+public:
+    std::int64_t NowSeconds() override { return now; }
+    std::int64_t now = 1'800'000'000;
+};
+
 // Wallpaper names of the folder in readdir order, as the rotation counts them.
 std::vector<std::string> RotationOrder(const fs::path& folder) {
     std::vector<std::string> names;
@@ -27,14 +33,16 @@ protected:
     RotationTest() : m_collection(m_dir.Path().string()), m_config((m_dir / "conf.ini").string()) {}
 
     Rotation Make() {
-        return Rotation(m_config, m_collection,
-                        [this](const std::string& path) { m_applied.push_back(path); });
+        return Rotation(
+            m_config, m_collection, [this](const std::string& path) { m_applied.push_back(path); },
+            m_clock);
     }
 
     TempDir m_dir;
     std::string m_collection;
     Config m_config;
     std::vector<std::string> m_applied;
+    ManualClock m_clock;
 };
 
 TEST_F(RotationTest, CyclesThroughTheFolderInDirectoryOrder) {
@@ -97,6 +105,49 @@ TEST_F(RotationTest, ToggleAndTicksFollowTheFlag) {
     rotation.Tick();
     EXPECT_EQ(m_applied.size(), 1u);
     EXPECT_EQ(m_config.ReadInt("LCLINDEX", -1), 0);  // a single picture stays at 0
+}
+
+TEST_F(RotationTest, FirstTickComesWhenTheLastChangeIsAnIntervalOld) {
+    const std::int64_t now = m_clock.now;
+    struct Case {
+        const char* autotime;
+        std::string lastChange;  // empty: no record
+        int delayMs;
+    };
+    const Case cases[] = {
+        {"6", std::to_string(now - 20 * 3600), 4 * 3600 * 1000},
+        {"6", std::to_string(now - 3 * 86400), 0},
+        {"6", std::to_string(now - 86400), 0},  // due this very moment
+        {"6", std::to_string(now), 86400000},
+        {"0", std::to_string(now - 60), 120000},
+        {"9", std::to_string(now - 30), 30000},       // outside the table: every minute
+        {"6", std::to_string(now + 3600), 86400000},  // ahead of the clock
+        {"6", "-5", 0},
+        {"6", "", 86400000},
+        {"6", "yesterday", 86400000},
+        {"6", "12x", 86400000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.autotime) + " " + c.lastChange);
+        m_config.Write("AUTOTIME", c.autotime);
+        m_config.Write("LASTCHANGE", c.lastChange);
+        EXPECT_EQ(Make().FirstTickDelayMs(), c.delayMs);
+    }
+    // Without a usable record the start itself goes on record.
+    m_config.Write("LASTCHANGE", "");
+    Make().FirstTickDelayMs();
+    EXPECT_EQ(m_config.ReadString("LASTCHANGE", ""), std::to_string(now));
+}
+
+TEST_F(RotationTest, EveryStepThatRanPutsItsTimeOnRecord) {
+    Rotation rotation = Make();
+    rotation.RotateWallpaper();  // no imgs folder: nothing applied, the step still ran
+    EXPECT_EQ(m_config.ReadString("LASTCHANGE", ""), std::to_string(m_clock.now));
+    // A collection directory that is gone: the tick does nothing at all.
+    m_collection = (m_dir / "gone").string();
+    m_clock.now += 100;
+    rotation.RotateWallpaper();
+    EXPECT_EQ(m_config.ReadString("LASTCHANGE", ""), std::to_string(m_clock.now - 100));
 }
 
 TEST(RotationIntervalTest, PeriodsAndCaptions) {

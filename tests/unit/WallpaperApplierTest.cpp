@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "platform/headless/RecordingDesktopBackground.h"
@@ -29,17 +30,28 @@ TEST(WallpaperApplierTest, PictureBecomesTempBmpShownStretched) {
     ASSERT_TRUE(back);
     EXPECT_EQ(back->pixels, picture.pixels);
 
-    // Not a picture: the previous bitmap stays and is applied again.
+    // Not a picture: the previous bitmap stays and is applied again, and that is a failure
+    // even though the desktop took it: the new picture is not the wallpaper.
     WriteFile(dir / "imgs" / "bad.jpg", "<html>error page</html>");
-    desktop.status = EIO;
-    EXPECT_EQ(applier.ApplyPicture((dir / "imgs" / "bad.jpg").string()), EIO);
+    EXPECT_EQ(applier.ApplyPicture((dir / "imgs" / "bad.jpg").string()), EBADMSG);
     EXPECT_EQ(ReadFile(bitmap), written);
-    applier.ApplyPicture("");
-    ASSERT_EQ(desktop.calls.size(), 3u);
+    EXPECT_EQ(applier.ApplyPicture(""), EBADMSG);
+    // A desktop that refuses the picture.
+    desktop.status = EACCES;
+    EXPECT_EQ(applier.ApplyPicture((dir / "imgs" / "sea.png").string()), EACCES);
+    ASSERT_EQ(desktop.calls.size(), 4u);
     for (const auto& call : desktop.calls) {
         EXPECT_EQ(call.path, bitmap);
         EXPECT_EQ(call.layout, kLayoutStretched);
     }
+}
+
+TEST(WallpaperApplierTest, AnUnwritableTempBmpIsAFailure) {
+    TempDir dir;
+    RecordingDesktopBackground desktop;
+    WallpaperApplier applier(dir.Path().string(), desktop);  // no imgs folder to write into
+    ASSERT_TRUE(WritePicture(dir / "sea.png", PatternImage(4, 4), "png"));
+    EXPECT_EQ(applier.ApplyPicture((dir / "sea.png").string()), EIO);
 }
 
 }  // namespace

@@ -34,6 +34,9 @@ bool BackendPersists() {
 // Sets a key; when it holds the value already, an empty value goes first, since the desktop
 // reloads its picture only when it is told the key changed.
 bool SetChanging(GSettings* settings, const char* key, const std::string& value) {
+    if (!g_settings_is_writable(settings, key)) {
+        return false;
+    }
     gchar* current = g_settings_get_string(settings, key);
     const bool same = value == current;
     g_free(current);
@@ -41,6 +44,13 @@ bool SetChanging(GSettings* settings, const char* key, const std::string& value)
         return false;
     }
     return g_settings_set_string(settings, key, value.c_str());
+}
+
+bool Holds(GSettings* settings, const char* key, const std::string& value) {
+    gchar* current = g_settings_get_string(settings, key);
+    const bool holds = value == current;
+    g_free(current);
+    return holds;
 }
 
 }  // namespace
@@ -81,6 +91,11 @@ int GSettingsBackground::SetWallpaper(const std::string& path, int layout) {
         status = EACCES;
     }
     g_settings_sync();
+    // Read back after the write reached the backend: a locked key keeps its old value.
+    if (status == 0 && (!Holds(settings, m_keys.pictureKey, picture) ||
+                        (hasDark && !Holds(settings, m_keys.darkPictureKey, picture)))) {
+        status = EACCES;
+    }
     g_object_unref(settings);
     return status;
 }

@@ -10,6 +10,7 @@
 #include "platform/linux/GtkSurface.h"
 #include "platform/linux/GtkTrayIcon.h"
 #include "platform/linux/GtkWebView.h"
+#include "platform/linux/GtkX11.h"
 #include "platform/linux/StatusNotifierItem.h"
 
 namespace lumora {
@@ -49,6 +50,7 @@ struct GtkHost::Timer {
 };
 
 std::unique_ptr<GtkHost> GtkHost::Open() {
+    X11PrepareForThreads();
     gdk_set_allowed_backends("x11");
     if (!gtk_init_check(nullptr, nullptr)) return nullptr;
     return std::unique_ptr<GtkHost>(new GtkHost());

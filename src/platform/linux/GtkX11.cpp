@@ -7,6 +7,8 @@
 
 namespace lumora {
 
+void X11PrepareForThreads() { XInitThreads(); }
+
 guint32 X11ServerTime(GdkWindow* window) {
     if (!window || !GDK_IS_X11_WINDOW(window)) return GDK_CURRENT_TIME;
     return gdk_x11_get_server_time(window);

@@ -10,6 +10,10 @@ namespace lumora {
 // user input (raising a window); GDK_CURRENT_TIME when `window` is not on X11.
 guint32 X11ServerTime(GdkWindow* window);
 
+// Makes Xlib safe for threads. Worker threads open X connections of their own (the root
+// window's background), so this must come before the first Xlib call, that is before GTK starts.
+void X11PrepareForThreads();
+
 // Whether an X11 system tray manager owns its selection on the default screen.
 bool X11SystemTrayPresent();
 

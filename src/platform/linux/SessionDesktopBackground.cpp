@@ -9,9 +9,15 @@
 namespace lumora {
 
 SessionDesktopBackground::SessionDesktopBackground(CommandRunner& runner)
-    : m_xfce(runner), m_plasma(runner) {}
+    : m_xfce(runner),
+      m_plasma(runner),
+      m_lxqt(runner, PcmanfmBackground::kLxqt),
+      m_lxde(runner, PcmanfmBackground::kLxde),
+      m_sway(runner) {}
 
-SessionDesktopBackground::Desktop SessionDesktopBackground::DesktopOf(const char* currentDesktop) {
+SessionDesktopBackground::Desktop SessionDesktopBackground::DesktopOf(const char* currentDesktop,
+                                                                      const char* swaySocket,
+                                                                      const char* waylandDisplay) {
     std::istringstream names(currentDesktop ? currentDesktop : "");
     // The first name we know decides: "ubuntu:GNOME" is GNOME, "X-Cinnamon" Cinnamon.
     for (std::string name; std::getline(names, name, ':');) {
@@ -28,16 +34,32 @@ SessionDesktopBackground::Desktop SessionDesktopBackground::DesktopOf(const char
         if (is("KDE")) {
             return Desktop::Plasma;
         }
+        if (is("LXQt")) {
+            return Desktop::Lxqt;
+        }
+        if (is("LXDE")) {
+            return Desktop::Lxde;
+        }
+        if (is("sway")) {
+            return Desktop::Sway;
+        }
         if (is("GNOME") || is("GNOME-Classic") || is("GNOME-Flashback") || is("Unity") ||
             is("Budgie") || is("Pantheon")) {
             return Desktop::Gnome;
         }
     }
+    if (swaySocket && *swaySocket) {
+        return Desktop::Sway;
+    }
+    if (waylandDisplay && *waylandDisplay) {
+        return Desktop::Wlroots;
+    }
     return Desktop::X11Root;
 }
 
 int SessionDesktopBackground::SetWallpaper(const std::string& path, int layout) {
-    switch (DesktopOf(std::getenv("XDG_CURRENT_DESKTOP"))) {
+    switch (DesktopOf(std::getenv("XDG_CURRENT_DESKTOP"), std::getenv("SWAYSOCK"),
+                      std::getenv("WAYLAND_DISPLAY"))) {
         case Desktop::Gnome:
             return m_gnome.SetWallpaper(path, layout);
         case Desktop::Cinnamon:
@@ -48,6 +70,14 @@ int SessionDesktopBackground::SetWallpaper(const std::string& path, int layout) 
             return m_xfce.SetWallpaper(path, layout);
         case Desktop::Plasma:
             return m_plasma.SetWallpaper(path, layout);
+        case Desktop::Lxqt:
+            return m_lxqt.SetWallpaper(path, layout);
+        case Desktop::Lxde:
+            return m_lxde.SetWallpaper(path, layout);
+        case Desktop::Sway:
+            return m_sway.SetWallpaper(path, layout);
+        case Desktop::Wlroots:
+            return m_swaybg.SetWallpaper(path, layout);
         case Desktop::X11Root:
             break;
     }

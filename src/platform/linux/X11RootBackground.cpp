@@ -126,8 +126,10 @@ int X11RootBackground::SetWallpaper(const std::string& path, int layout) {
     XClearWindow(display, root);
     XSetCloseDownMode(display, RetainPermanent);
     XSync(display, False);
+    // Read back: another client may have replaced or refused the property.
+    const bool held = PublishedPixmap(display, root, rootPixmap) == pixmap;
     XCloseDisplay(display);
-    return 0;
+    return held ? 0 : EIO;
 }
 
 }  // namespace lumora
