@@ -16,7 +16,7 @@ shot=$E2E_TMP/screen.png
 
 started=$(date +%s)
 e2e_start_lumo
-e2e_wait_until 30 main_window_shown || e2e_fail "the main window did not appear"
+e2e_wait_until 30 e2e_main_window_shown || e2e_fail "the main window did not appear"
 # The main window covers the middle of the screen; the corners show the background.
 wait_for_colour 20 "$shot" 1276 796 FFFF00 e2e_screenshot || e2e_fail "no change at start"
 expect_colour "$shot" 3 3 FF0000 1276 3 00FF00 3 796 0000FF
