@@ -59,6 +59,29 @@ e2e_wait_until 30 page_shown || e2e_fail "the library page did not show: $(cat "
 e2e_expect_request '^/kavri/lm/index.php\?cid=1$' 1
 e2e_screenshot "$E2E_TMP/library.png"
 first=$(cards | head -n 1 | cut -f 1)
+wid=$(e2e_main_window_id)
+read -r wx wy _ _ <<<"$(e2e_window_geometry "$wid")"
+
+# 0. A pop-up over the page leaves no hole in it when it closes (no compositor here).
+sleep 1 # the thumbnails
+page_pixel=$(e2e_screen_pixel $((wx + 180)) $((wy + 520)))
+picker_shown() {
+    local w
+    for w in $(xdotool search --onlyvisible --class lumo 2>/dev/null); do
+        xwininfo -id "$w" | grep -q -- '-geometry 125x180' && return 0
+    done
+    return 1
+}
+xdotool mousemove $((wx + 120)) $((wy + 625))
+sleep 0.3
+xdotool click 1
+e2e_wait_until 5 picker_shown || e2e_fail "the interval picker did not open over the page"
+xdotool mousemove $((wx + 600)) $((wy + 120))
+page_whole() { [ "$(e2e_screen_pixel $((wx + 180)) $((wy + 520)))" = "$page_pixel" ]; }
+picker_gone() { ! picker_shown; }
+e2e_wait_until 5 picker_gone ||
+    e2e_fail "the interval picker stayed open"
+e2e_wait_until 5 page_whole || e2e_fail "the page was not repainted where the picker was"
 chinese=$(cards | cut -f 1 | grep -P '[^\x00-\x7F]' | grep -vxF "$first" | head -n 1 || true)
 
 # 1. "设为壁纸": stored under its name, converted, on the root window, answered by the page.
@@ -92,8 +115,6 @@ if ! "$LUMO_APP_BUILD/lumora-service" --help 2>&1 | grep -q -- '--drip-ms'; then
     e2e_log "lumora-service cannot drip pictures; the slow-server checks are left out"
     exit 0
 fi
-wid=$(xdotool search --onlyvisible --name '^Lumora$' | head -n 1)
-read -r wx wy _ _ <<<"$(e2e_window_geometry "$wid")"
 kill "$service_pid"
 e2e_wait_exit "$service_pid" 10 || e2e_fail "the first service did not end"
 e2e_start_service --drip-ms 100

@@ -99,6 +99,10 @@ void GtkSurface::Show(bool visible) {
         gtk_widget_hide(GTK_WIDGET(m_window));
         // X sends no leave for a window that is unmapped under the pointer.
         if (m_pointerInside) Leave();
+        // Without a compositor the owner's native children (the web view) do not repaint
+        // the part that the pop-up uncovers on their own.
+        if (GtkWindow* owner = gtk_window_get_transient_for(m_window))
+            gtk_widget_queue_draw(GTK_WIDGET(owner));
     }
 }
 
