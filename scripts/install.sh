@@ -63,6 +63,12 @@ if [ -n "$service" ]; then
     case $service in
     *[[:space:]?#\"\'\<\>\\]*) fail "--service wants a URL without blanks, quotes, '?' or '#': '$service'" ;;
     esac
+    # The three URLs on the service, the search page's the longest.
+    service_url=$service/kavri/lm/lm.php
+    home_url=$service/desk/
+    search_url="$service/desk/index.php?m=search&c=index&a=init&typeid=3&q="
+    [ "$(byte_length "$search_url")" -le "$max_value" ] ||
+        fail "--service is too long: the program reads at most $max_value bytes of each URL"
 fi
 if [ -n "$prefix" ]; then
     case $prefix in
@@ -118,19 +124,12 @@ if [ ! -e "$conf" ]; then
     {
         printf '[MAIN]\nversion=%s\n' "$version"
         if [ -n "$service" ]; then
-            printf 'LURL=%s\n' "$service/kavri/lm/lm.php"
-            printf 'HOMEURL=%s\n' "$service/desk/"
-            printf 'SURL=%s\n' "$service/desk/index.php?m=search&c=index&a=init&typeid=3&q="
+            printf 'LURL=%s\nHOMEURL=%s\nSURL=%s\n' "$service_url" "$home_url" "$search_url"
         fi
         if [ "$(byte_length "$collection")" -le "$max_value" ]; then
             printf 'SCML=%s\n' "$collection"
         fi
     } >"$conf.new"
-    if [ -n "$service" ] &&
-        [ "$(byte_length "$(lumo_ini_value "$conf.new" SURL)")" -gt "$max_value" ]; then
-        rm -f "$conf.new"
-        fail "the service URL is too long: the program reads at most $max_value bytes of each URL"
-    fi
     mv "$conf.new" "$conf"
     if [ "$(byte_length "$collection")" -le "$max_value" ]; then
         mkdir -p "$collection/imgs"

@@ -59,7 +59,8 @@ removed_icon=0
 for icon in "$LUMO_ICON_THEME"/*/apps/lumo.png "$LUMO_ICON_THEME"/*/apps/lumo.svg; do
     [ -e "$icon" ] || continue
     rm -f "$icon"
-    rmdir -p --ignore-fail-on-non-empty "$(dirname "$icon")" 2>/dev/null || true
+    # The size's folders go when nothing else is left in them.
+    rmdir "$(dirname "$icon")" "$(dirname "$(dirname "$icon")")" 2>/dev/null || true
     removed_icon=1
 done
 if [ "$removed_icon" -eq 1 ] && [ -d "$LUMO_ICON_THEME" ]; then

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Where a per-user install of Lumora lies and what it writes; sourced by install.sh and
 # uninstall.sh, so that the two always agree. Call lumo_install_paths [PREFIX]: with a prefix P
 # the files go under P/share and P/bin, otherwise into the user's XDG data folder and
@@ -16,7 +17,7 @@ lumo_xdg_folder() {
 
 lumo_install_paths() {
     local prefix=${1:-}
-    case $HOME in
+    case ${HOME:-} in
     /*) ;;
     *)
         echo "HOME is not set to a folder; cannot tell where to install for this user" >&2

@@ -13,7 +13,7 @@ source "$(dirname "$0")/lib/common.sh"
 e2e_init
 export HOME=$E2E_TMP/home
 mkdir -p "$HOME"
-# The pictures folder has a name of the user's language.
+# The pictures folder has a name of the user's language ($HOME as xdg-user-dir expands it).
 printf 'XDG_PICTURES_DIR="$HOME/图片"\n' >"$XDG_CONFIG_HOME/user-dirs.dirs"
 command -v appstreamcli >/dev/null || e2e_skip "appstreamcli (appstream) is not installed"
 e2e_start_xvfb 1280x1024x24
