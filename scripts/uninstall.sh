@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Removes the per-user install of Lumora that scripts/install.sh made: the program and its skin,
-# the `lumo` command, the launcher, the icon, the metainfo, the client id and the autostart
-# entry. The user's pictures and settings (conf.ini) stay; it says where they are.
+# the `lumo` command, the launcher, the icon, the metainfo and the autostart entry. The user's
+# pictures and settings (conf.ini) stay, and so does the client id, which belongs to the user
+# rather than to one install; it says where they are.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/lib/install-paths.sh"
@@ -70,10 +71,6 @@ if [ "$removed_icon" -eq 1 ] && [ -d "$LUMO_ICON_THEME" ]; then
     touch "$LUMO_ICON_THEME"
 fi
 
-# The client id belongs to this install; a new install makes a new one.
-rm -f "$LUMO_ID_FILE"
-rmdir "$(dirname "$LUMO_ID_FILE")" 2>/dev/null || true
-
 conf=$LUMO_APP_DIR/conf.ini
 collection=
 [ -f "$conf" ] && collection=$(lumo_ini_value "$conf" SCML)
@@ -95,6 +92,10 @@ for folder in "${folders[@]}"; do
 done
 if [ -f "$conf" ]; then
     echo "  Your settings are still in $conf"
+    kept=1
+fi
+if [ -f "$LUMO_ID_FILE" ]; then
+    echo "  Your client id is still in $LUMO_ID_FILE"
     kept=1
 fi
 if [ "$kept" -eq 1 ]; then

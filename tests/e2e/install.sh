@@ -7,7 +7,7 @@
 # entry stays hidden with its icon, and uninstalling is refused while it runs. `cmake --install`
 # over the install upgrades the program and the skin and keeps conf.ini, the id and the
 # pictures; a newer version only changes conf.ini's version. uninstall.sh removes everything but
-# the pictures and conf.ini and says where they are.
+# the pictures, conf.ini and the client id and says where they are.
 source "$(dirname "$0")/lib/common.sh"
 
 e2e_init
@@ -156,7 +156,7 @@ mkdir -p "$APP/imgs"
 convert -size 8x8 xc:red "$APP/imgs/mine.png"
 bash "$LUMO_SOURCE_DIR/scripts/uninstall.sh" >"$E2E_TMP/uninstall.out" 2>&1 ||
     e2e_fail "uninstall.sh failed: $(cat "$E2E_TMP/uninstall.out")"
-for gone in "$APP/lumo" "$APP/LumoUpdate" "$APP/styles" "$COMMAND" "$LAUNCHER" "$ENTRY" "$ID_FILE" \
+for gone in "$APP/lumo" "$APP/LumoUpdate" "$APP/styles" "$COMMAND" "$LAUNCHER" "$ENTRY" \
     "$XDG_DATA_HOME/metainfo/org.lumora.lumora.metainfo.xml" "$XDG_DATA_HOME/icons/hicolor/48x48/apps/lumo.png" \
     "$XDG_DATA_HOME/icons/hicolor/scalable/apps/lumo.svg"; do
     [ ! -e "$gone" ] || e2e_fail "$gone is still there after uninstalling"
@@ -164,7 +164,8 @@ done
 e2e_expect_eq "$(ls "$COLLECTION/imgs")" "$pictures" "pictures after uninstalling"
 [ -f "$APP/imgs/mine.png" ] || e2e_fail "uninstalling removed the pictures in the program's folder"
 [ -f "$APP/conf.ini" ] || e2e_fail "uninstalling removed conf.ini"
-for said in "$COLLECTION/imgs" "$APP/imgs" "$APP/conf.ini"; do
+e2e_expect_eq "$(cat "$ID_FILE")" "$id" "client id after uninstalling"
+for said in "$COLLECTION/imgs" "$APP/imgs" "$APP/conf.ini" "$ID_FILE"; do
     grep -qF "$said" "$E2E_TMP/uninstall.out" || e2e_fail "uninstall.sh did not say where $said is: $(cat "$E2E_TMP/uninstall.out")"
 done
 e2e_log "install checks passed"
