@@ -10,7 +10,7 @@ packages=(
   xvfb xauth xdotool x11-utils x11-apps trayer xfce4-panel imagemagick dbus-x11 at-spi2-core curl
   python3 python3-gi gir1.2-atspi-2.0 iproute2 util-linux
   fonts-wqy-microhei librsvg2-common libjpeg-dev libpng-dev gsettings-desktop-schemas
-  desktop-file-utils dex
+  desktop-file-utils dex appstream xdg-user-dirs libglib2.0-bin
   xfdesktop4 xfconf pcmanfm-qt pcmanfm sway swaybg grim gjs cinnamon-desktop-data mate-desktop-common
 )
 

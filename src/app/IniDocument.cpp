@@ -1,5 +1,7 @@
 #include "app/IniDocument.h"
 
+#include <initializer_list>
+
 namespace lumora {
 
 namespace {
@@ -55,6 +57,16 @@ std::optional<std::pair<std::string_view, std::string_view>> KeyValue(std::strin
         return std::nullopt;
     }
     return std::pair{Trim(trimmed.substr(0, equals)), Trim(trimmed.substr(equals + 1))};
+}
+
+// Joins the pieces into one new string. Built with append rather than operator+, which GCC 12
+// at -O3 wrongly reports as an overlapping copy (-Wrestrict).
+std::string Joined(std::initializer_list<std::string_view> pieces) {
+    std::string text;
+    for (std::string_view piece : pieces) {
+        text.append(piece);
+    }
+    return text;
 }
 
 }  // namespace
@@ -125,21 +137,21 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
         key.find('=') != npos || section.find(']') != npos) {
         return false;
     }
-    std::string end = LineEnd();
+    std::string_view end = LineEnd();
     size_t header = FindSection(section);
     if (header == npos) {
         if (!m_lines.empty() && m_lines.back().end.empty()) {
             m_lines.back().end = end;
         }
-        m_lines.push_back({"[" + std::string(section) + "]", end});
-        m_lines.push_back({std::string(key) + "=" + std::string(value), end});
+        m_lines.push_back({Joined({"[", section, "]"}), end});
+        m_lines.push_back({Joined({key, "=", value}), end});
         return true;
     }
     size_t index = FindKey(header, key);
     if (index != npos) {
         // Keep the key's spelling as the file has it.
         std::string spelling(KeyValue(m_lines[index].body)->first);
-        m_lines[index].body = spelling + "=" + std::string(value);
+        m_lines[index].body = Joined({spelling, "=", value});
         return true;
     }
     // Add the key after the section's last non-blank line, before any blank lines that part it
@@ -154,7 +166,7 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
         m_lines[last].end = end;
     }
     m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(last + 1),
-                   Line{std::string(key) + "=" + std::string(value), end});
+                   Line{Joined({key, "=", value}), end});
     return true;
 }
 
@@ -167,7 +179,7 @@ std::string IniDocument::Text() const {
     return text;
 }
 
-std::string IniDocument::LineEnd() const {
+std::string_view IniDocument::LineEnd() const {
     // New lines follow the file's own convention, so a file written on Windows stays uniform.
     for (const Line& line : m_lines) {
         if (!line.end.empty()) {

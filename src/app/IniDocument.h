@@ -26,13 +26,15 @@ public:
 private:
     struct Line {
         std::string body;  // without the line end
-        std::string end;   // "\n", "\r\n" or empty on a last line without one
+        // "\n", "\r\n" or empty on a last line without one; always one of the literals, which
+        // outlive every document.
+        std::string_view end;
     };
     // Index of the header line of the section, or npos.
     size_t FindSection(std::string_view section) const;
     // Index of the key's line between the header `header` and the next header, or npos.
     size_t FindKey(size_t header, std::string_view key) const;
-    std::string LineEnd() const;
+    std::string_view LineEnd() const;
 
     std::vector<Line> m_lines;
 };

@@ -1,5 +1,6 @@
 #include "res/skin/SkinCanvas.h"
 
+#include <cairo-svg.h>
 #include <jpeglib.h>
 #include <pango/pangocairo.h>
 
@@ -45,6 +46,16 @@ SkinCanvas::SkinCanvas(int width, int height, bool withAlpha)
       m_cr(cairo_create(m_surface)) {
     // A fresh surface is transparent black; opaque pictures start white.
     if (!withAlpha) Fill({1, 1, 1, 1});
+}
+
+SkinCanvas::SkinCanvas(const std::string& svgPath, int width, int height)
+    : m_width(width),
+      m_height(height),
+      m_surface(cairo_svg_surface_create(svgPath.c_str(), width, height)),
+      m_cr(nullptr) {
+    // Sizes in pixels, as icon themes expect, rather than cairo's default points.
+    cairo_svg_surface_set_document_unit(m_surface, CAIRO_SVG_UNIT_PX);
+    m_cr = cairo_create(m_surface);
 }
 
 SkinCanvas::~SkinCanvas() {
@@ -123,6 +134,11 @@ bool SkinCanvas::SavePng(const std::string& path) const {
     return cairo_surface_write_to_png(m_surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
 }
 
+bool SkinCanvas::Finish() const {
+    cairo_surface_finish(m_surface);
+    return cairo_surface_status(m_surface) == CAIRO_STATUS_SUCCESS;
+}
+
 bool SkinCanvas::SaveJpeg(const std::string& path, int quality) const {
     cairo_surface_flush(m_surface);
     FILE* file = std::fopen(path.c_str(), "wb");
@@ -146,7 +162,8 @@ bool SkinCanvas::SaveJpeg(const std::string& path, int quality) const {
     int stride = cairo_image_surface_get_stride(m_surface);
     std::vector<unsigned char> row(static_cast<size_t>(m_width) * 3);
     while (info.next_scanline < info.image_height) {
-        const auto* pixels = reinterpret_cast<const std::uint32_t*>(data + info.next_scanline * stride);
+        const auto* pixels =
+            reinterpret_cast<const std::uint32_t*>(data + info.next_scanline * stride);
         for (int x = 0; x < m_width; ++x) {
             row[x * 3 + 0] = (pixels[x] >> 16) & 0xFF;
             row[x * 3 + 1] = (pixels[x] >> 8) & 0xFF;

@@ -26,6 +26,8 @@ Rgba Hex(const char* text, double alpha = 1.0);
 class SkinCanvas {
 public:
     SkinCanvas(int width, int height, bool withAlpha);
+    // A vector canvas that draws into the SVG file `svgPath`; Finish completes the file.
+    SkinCanvas(const std::string& svgPath, int width, int height);
     ~SkinCanvas();
     SkinCanvas(const SkinCanvas&) = delete;
     SkinCanvas& operator=(const SkinCanvas&) = delete;
@@ -42,8 +44,8 @@ public:
     void FillRoundRect(double x, double y, double w, double h, double radius,
                        const Rgba& colour) const;
     // A one-pixel outline drawn inside the rectangle, on pixel centres.
-    void StrokeRoundRect(double x, double y, double w, double h, double radius,
-                         const Rgba& colour, double lineWidth = 1.0) const;
+    void StrokeRoundRect(double x, double y, double w, double h, double radius, const Rgba& colour,
+                         double lineWidth = 1.0) const;
 
     // Width in pixels of a line of text at the given pixel size.
     double TextWidth(const std::string& text, int pixelSize, bool bold = false) const;
@@ -52,6 +54,8 @@ public:
                      const Rgba& colour, bool bold = false) const;
 
     bool SavePng(const std::string& path) const;
+    // Writes out what a vector canvas drew; false when its file could not be written.
+    bool Finish() const;
     bool SaveJpeg(const std::string& path, int quality) const;
 
 private:

@@ -1,5 +1,6 @@
 // Draws the default skin: every picture the program's windows load from styles/, plus the
-// program icon, at the sizes at which the windows draw them.
+// program icon, at the sizes at which the windows draw them. With a second folder it also draws
+// the program icon for the desktop's icon theme there (hicolor layout: 48x48/apps/lumo.png, ...).
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -8,8 +9,8 @@
 #include "res/skin/SkinWriter.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [ICON_THEME_FOLDER]\n", argv[0]);
         return 2;
     }
     if (mkdir(argv[1], 0755) != 0 && errno != EEXIST) {
@@ -24,5 +25,10 @@ int main(int argc, char** argv) {
     WriteFilterBarArt(out);
     WriteCardArt(out);
     WriteProgramIcon(out);
+    if (argc == 3) {
+        SkinWriter icons(argv[2]);
+        WriteThemeIcons(icons);
+        if (icons.Failed()) return 1;
+    }
     return out.Failed() ? 1 : 0;
 }

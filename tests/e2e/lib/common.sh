@@ -384,3 +384,28 @@ e2e_hide_main_window() {
     e2e_click $((x + 853)) $((y + 14))
     e2e_wait_until 10 e2e_main_window_gone || e2e_fail "the hide button left the window on the screen"
 }
+
+# Ticks "开机自动运行软件" in the settings dialog, opened from the menu panel of the shown main
+# window, and confirms with OK; waits until the dialog has written the autostart entry.
+e2e_tick_autostart() {
+    local entry=$XDG_CONFIG_HOME/autostart/lumo.desktop x y
+    read -r x y _ _ <<<"$(e2e_window_geometry "$(e2e_main_window_id)")"
+    local menu_x=$((x + 815)) menu_y=$((y + 12))
+    local settings_x=$((x + 450 - 155)) settings_y=$((y + 333 - 180))
+    e2e_click "$menu_x" "$menu_y"
+    e2e_wait_until 10 e2e_lumo_window_of_size 130x140 || e2e_fail "the menu panel did not open"
+    e2e_click $((menu_x - 130 + 60)) $((menu_y + 45 + 13))
+    e2e_wait_until 10 e2e_lumo_window_of_size 407x389 || e2e_fail "the settings dialog did not open"
+    e2e_click $((settings_x + 43)) $((settings_y + 88))
+    e2e_click $((settings_x + 182 + 30)) $((settings_y + 336 + 12))
+    e2e_wait_until 10 test -s "$entry" || e2e_fail "OK in the settings dialog did not write $entry"
+}
+
+# True while a visible window of the program has the given size ("407x389").
+e2e_lumo_window_of_size() {
+    local w
+    for w in $(xdotool search --onlyvisible --class lumo 2>/dev/null); do
+        xwininfo -id "$w" | grep -q -- "-geometry $1" && return 0
+    done
+    return 1
+}
