@@ -186,6 +186,8 @@ bool WallpaperFolder::DownloadToFile(const std::string& url, const std::string& 
     if (fd < 0) {
         return false;
     }
+    // The body goes through a stream on a second descriptor, so that closing the stream
+    // leaves the lock held by `fd` in place until the file has its final name.
     const int writeFd = fchmod(fd, 0644) == 0 ? dup(fd) : -1;
     FILE* file = writeFd >= 0 ? fdopen(writeFd, "wb") : nullptr;
     if (!file) {

@@ -146,12 +146,7 @@ void JpegMessage(j_common_ptr info, int level) {
 // Decodes a JPEG at the smallest scale n/8 whose output still covers `cover`. Pictures in
 // colour spaces the fast path does not turn into RGB answer nothing, and the caller falls back
 // to the general loader. Kept free of objects with destructors: libjpeg leaves by longjmp.
-GdkPixbuf* DecodeJpegScaled(const char* path, Size cover, bool* undecodable) {
-    FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) {
-        *undecodable = true;
-        return nullptr;
-    }
+GdkPixbuf* DecodeJpegScaled(const std::string& bytes, Size cover, bool* undecodable) {
     jpeg_decompress_struct info;
     JpegErrors errors;
     info.err = jpeg_std_error(&errors.base);
@@ -161,13 +156,13 @@ GdkPixbuf* DecodeJpegScaled(const char* path, Size cover, bool* undecodable) {
     GdkPixbuf* volatile pixbuf = nullptr;
     if (setjmp(errors.jump) != 0) {
         jpeg_destroy_decompress(&info);
-        std::fclose(file);
         if (pixbuf) g_object_unref(pixbuf);
         *undecodable = true;
         return nullptr;
     }
     jpeg_create_decompress(&info);
-    jpeg_stdio_src(&info, file);
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()),
+                 static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
     const bool convertible = info.jpeg_color_space == JCS_YCbCr ||
                              info.jpeg_color_space == JCS_GRAYSCALE ||
@@ -175,7 +170,6 @@ GdkPixbuf* DecodeJpegScaled(const char* path, Size cover, bool* undecodable) {
     if (!convertible || TooLarge(info.image_width, info.image_height)) {
         *undecodable = convertible;
         jpeg_destroy_decompress(&info);
-        std::fclose(file);
         return nullptr;
     }
     info.out_color_space = JCS_RGB;
@@ -194,7 +188,6 @@ GdkPixbuf* DecodeJpegScaled(const char* path, Size cover, bool* undecodable) {
                             static_cast<int>(info.output_height));
     if (pixbuf == nullptr) {
         jpeg_destroy_decompress(&info);
-        std::fclose(file);
         *undecodable = true;
         return nullptr;
     }
@@ -206,7 +199,6 @@ GdkPixbuf* DecodeJpegScaled(const char* path, Size cover, bool* undecodable) {
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
-    std::fclose(file);
     if (errors.truncated) {
         g_object_unref(pixbuf);
         *undecodable = true;
@@ -215,16 +207,15 @@ GdkPixbuf* DecodeJpegScaled(const char* path, Size cover, bool* undecodable) {
     return pixbuf;
 }
 
-// The thumbnail of a picture decoded from its own file (`bytes`, inspected as `info`), or
+// The thumbnail of a picture decoded from the bytes of its file, inspected as `info`, or
 // nothing when it cannot be decoded.
-PixbufRef MakeThumbnail(const std::string& path, const std::string& bytes,
-                        const PictureInfo& info) {
+PixbufRef MakeThumbnail(const std::string& bytes, const PictureInfo& info) {
     if (TooLarge(info.width, info.height)) return PixbufRef();
     const Size size = ThumbnailSize(info.width, info.height);
     PixbufRef decoded;
     if (info.format == PictureFormat::Jpeg) {
         bool undecodable = false;
-        decoded = PixbufRef(DecodeJpegScaled(path.c_str(), size, &undecodable));
+        decoded = PixbufRef(DecodeJpegScaled(bytes, size, &undecodable));
         if (!decoded && undecodable) return PixbufRef();
     }
     if (!decoded) {
@@ -463,7 +454,7 @@ std::optional<BgraImage> FreedesktopThumbnailer::CardPicture(const std::string& 
         std::optional<std::string> bytes = ReadWholeFile(path);
         const PictureInfo info =
             bytes ? InspectPicture(*bytes).value_or(PictureInfo{}) : PictureInfo{};
-        if (info.width > 0) thumbnail = MakeThumbnail(path, *bytes, info);
+        if (info.width > 0) thumbnail = MakeThumbnail(*bytes, info);
         if (!thumbnail) {
             ++m_failed;
             SaveFailRecord(*source, failed);
