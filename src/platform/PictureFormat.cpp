@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
@@ -238,44 +239,67 @@ std::optional<PictureInfo> InspectBmp(const Bytes& b) {
     return PictureInfo{PictureFormat::Bmp, static_cast<int>(width), static_cast<int>(rows)};
 }
 
+// The format whose signature the bytes begin with.
+std::optional<PictureFormat> FormatOf(const Bytes& b) {
+    if (b.Starts("\xFF\xD8\xFF")) return PictureFormat::Jpeg;
+    if (b.Starts("\x89PNG")) return PictureFormat::Png;
+    if (b.Starts("GIF8")) return PictureFormat::Gif;
+    if (b.Starts("BM")) return PictureFormat::Bmp;
+    return std::nullopt;
+}
+
+// Reads up to `size` bytes at the descriptor's position; false on a read error.
+bool ReadInto(int fd, std::string& bytes, size_t size) {
+    char buffer[1 << 16];
+    while (bytes.size() < size) {
+        const ssize_t got = read(fd, buffer, std::min(sizeof buffer, size - bytes.size()));
+        if (got == 0) return true;
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.append(buffer, static_cast<size_t>(got));
+    }
+    return true;
+}
+
 }  // namespace
 
 std::optional<PictureInfo> InspectPicture(std::string_view bytes) {
     const Bytes b(bytes);
-    if (b.Starts("\xFF\xD8\xFF")) return InspectJpeg(b);
-    if (b.Starts("\x89PNG")) return InspectPng(b);
-    if (b.Starts("GIF8")) return InspectGif(b);
-    if (b.Starts("BM")) return InspectBmp(b);
+    const std::optional<PictureFormat> format = FormatOf(b);
+    if (!format) return std::nullopt;
+    switch (*format) {
+        case PictureFormat::Jpeg:
+            return InspectJpeg(b);
+        case PictureFormat::Png:
+            return InspectPng(b);
+        case PictureFormat::Gif:
+            return InspectGif(b);
+        case PictureFormat::Bmp:
+            return InspectBmp(b);
+    }
     return std::nullopt;
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+std::optional<std::string> ReadPictureFile(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return std::nullopt;
     struct stat info {};
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        close(fd);
-        return std::nullopt;
-    }
     std::string bytes;
-    bytes.reserve(static_cast<size_t>(info.st_size));
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t got = read(fd, buffer, sizeof buffer);
-        if (got == 0) break;
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            close(fd);
-            return std::nullopt;
-        }
-        bytes.append(buffer, static_cast<size_t>(got));
-    }
+    constexpr size_t kSignature = 8;
+    const bool whole = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+                       info.st_size <= kMaxPictureFileBytes && ReadInto(fd, bytes, kSignature) &&
+                       FormatOf(Bytes(bytes)).has_value() &&
+                       ReadInto(fd, bytes, static_cast<size_t>(kMaxPictureFileBytes) + 1) &&
+                       bytes.size() <= static_cast<size_t>(kMaxPictureFileBytes);
     close(fd);
+    if (!whole) return std::nullopt;
     return bytes;
 }
 
 std::optional<PictureInfo> InspectPictureFile(const std::string& path) {
-    std::optional<std::string> bytes = ReadWholeFile(path);
+    std::optional<std::string> bytes = ReadPictureFile(path);
     return bytes ? InspectPicture(*bytes) : std::nullopt;
 }
 

@@ -24,8 +24,12 @@ struct PictureInfo {
 // structure, never decodes pixels.
 std::optional<PictureInfo> InspectPicture(std::string_view bytes);
 
-// The file's bytes; nothing when it cannot be read or is not a regular file.
-std::optional<std::string> ReadWholeFile(const std::string& path);
+// Picture files above this size are not read at all.
+inline constexpr long long kMaxPictureFileBytes = 512LL * 1024 * 1024;
+
+// The bytes of a regular file that begins as a JPEG, PNG, GIF or BMP file does and is not larger
+// than kMaxPictureFileBytes. Nothing otherwise, and then only its first bytes have been read.
+std::optional<std::string> ReadPictureFile(const std::string& path);
 
 // InspectPicture of the file's content.
 std::optional<PictureInfo> InspectPictureFile(const std::string& path);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "platform/ImageFile.h"
@@ -115,6 +116,12 @@ TEST(PictureFormatTest, TheDecoderRefusesEveryOtherFormatWhateverTheName) {
         SCOPED_TRACE(name);
         EXPECT_FALSE(LoadImageFile((dir / name).string()));
     }
+    // A file larger than any picture read is not read; made sparse, it takes no disk.
+    WriteFile(dir / "huge.jpg", jpeg);
+    std::filesystem::resize_file(dir / "huge.jpg", kMaxPictureFileBytes + 1);
+    EXPECT_FALSE(ReadPictureFile((dir / "huge.jpg").string()));
+    EXPECT_FALSE(LoadImageFile((dir / "huge.jpg").string()));
+
     // The RLE picture decodes: its two rows, bottom-up.
     const std::string rle = std::string("\x04\x01\x00\x00\x00\x04\x00\x01\x01\x00\x00\x01", 12);
     WriteFile(dir / "rle.bmp", Bmp8(4, 2, 1, rle));

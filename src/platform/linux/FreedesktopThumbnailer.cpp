@@ -117,7 +117,7 @@ bool UsableThumbnail(GdkPixbuf* thumbnail, const SourceFile& source) {
 // A PNG from the cache (a thumbnail or a failure record), with its text chunks as options.
 // Only PNG is read there, whatever another program left under such a name.
 PixbufRef LoadCachedPng(const std::string& path) {
-    std::optional<std::string> bytes = ReadWholeFile(path);
+    std::optional<std::string> bytes = ReadPictureFile(path);
     if (!bytes) return PixbufRef();
     std::optional<PictureInfo> info = InspectPicture(*bytes);
     if (!info || info->format != PictureFormat::Png || TooLarge(info->width, info->height)) {
@@ -451,7 +451,7 @@ std::optional<BgraImage> FreedesktopThumbnailer::CardPicture(const std::string& 
         return std::nullopt;
     } else {
         // Only the four picture formats, whole, are decoded: the content decides, never the name.
-        std::optional<std::string> bytes = ReadWholeFile(path);
+        std::optional<std::string> bytes = ReadPictureFile(path);
         const PictureInfo info =
             bytes ? InspectPicture(*bytes).value_or(PictureInfo{}) : PictureInfo{};
         if (info.width > 0) thumbnail = MakeThumbnail(*bytes, info);

@@ -83,7 +83,7 @@ std::string EncodeBitmap(const BgraImage& image) {
 }  // namespace
 
 std::optional<BgraImage> LoadImageFile(const std::string& path) {
-    std::optional<std::string> bytes = ReadWholeFile(path);
+    std::optional<std::string> bytes = ReadPictureFile(path);
     if (!bytes) return std::nullopt;
     // The content decides the format, and the header the size, before anything is allocated
     // for the pixels; a cut file never reaches the decoder, which would fill the rest in.
