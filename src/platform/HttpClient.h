@@ -16,7 +16,7 @@ struct HttpResult {
 };
 
 // How long one request may take. A request that runs into a bound ends as an incomplete one.
-// A zero duration leaves that bound out.
+// A zero duration leaves that bound out (connecting then has libcurl's own bound of 300 s).
 struct HttpLimits {
     std::chrono::milliseconds connect{15'000};
     // From the start of the request to the last byte of the body, connecting included.
