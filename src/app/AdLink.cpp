@@ -5,8 +5,10 @@
 namespace lumora {
 
 AdLink FetchAdLink(const ServiceClient& service, const std::string& serviceUrl,
-                   const std::string& initialTarget, Host& host, SurfaceId owner) {
-    std::string reply = service.HttpGetText(ServiceClient::OperationUrl(serviceUrl, "getad"));
+                   const std::string& initialTarget, Host& host, SurfaceId owner,
+                   std::chrono::milliseconds deadline) {
+    std::string reply =
+        service.HttpGetText(ServiceClient::OperationUrl(serviceUrl, "getad"), deadline);
     if (reply.empty()) {
         host.MessageBox(owner, "您的网络可能没有接上，请检查网络！", "Lumora", MB_OK);
     }

@@ -33,10 +33,12 @@ bool ClmApp::InitInstance() {
     // A lock that cannot be made at all leaves the program unprotected but running.
 
     Config config(m_applicationDirectory + "/conf.ini");
+    config.RemoveStaleTemporaries();
     std::string version = config.ReadString(kKeyVersion, kDefaultVersion);
     std::string serviceUrl = config.ReadString(kKeyServiceUrl, kDefaultServiceUrl);
     ServiceClient service(m_ports.http, Strings());
-    if (CheckVersion(service, serviceUrl, version) == VersionOutcome::OtherVersion &&
+    if (CheckVersion(service, serviceUrl, version, deadlines.startup) ==
+            VersionOutcome::OtherVersion &&
         DoMessageBox(kNewVersion, MB_YESNO) == IDYES) {
         LaunchUpdater();
         return false;
@@ -53,7 +55,8 @@ void ClmApp::CheckForUpdate(SurfaceId owner, const std::string& serviceUrl,
     std::string version =
         Config(m_applicationDirectory + "/conf.ini").ReadString(kKeyVersion, kDefaultVersion);
     ServiceClient service(m_ports.http, Strings());
-    if (CheckVersion(service, serviceUrl, version) == VersionOutcome::OtherVersion) {
+    if (CheckVersion(service, serviceUrl, version, deadlines.interactive) ==
+        VersionOutcome::OtherVersion) {
         if (DoMessageBox(kNewVersion, MB_YESNO) == IDYES) {
             LaunchUpdater();
             exitPath();

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "app/ServiceClient.h"
 #include "platform/Clock.h"
 #include "platform/DiskSpace.h"
 #include "platform/Host.h"
@@ -47,6 +48,8 @@ public:
     // Constructs the main window and runs it modally; set once the program has one. Without
     // it, start-up ends after its checks.
     std::function<void(ClmApp&)> runMainWindow;
+    // How long each service request may take; the main window uses them too.
+    ServiceDeadlines deadlines;
 
     const std::string& ApplicationDirectory() const { return m_applicationDirectory; }
     AppPorts& Ports() { return m_ports; }

@@ -11,6 +11,7 @@
 #include "app/IniDocument.h"
 #include "platform/AppDirectory.h"
 #include "platform/AtomicFile.h"
+#include "platform/FileLock.h"
 
 namespace lumora {
 
@@ -102,6 +103,10 @@ int Config::ReadInt(std::string_view key, int fallback) const {
 }
 
 bool Config::Write(std::string_view key, std::string_view text) const {
+    // Read, change and replace as one step against every other writer of the file, in this
+    // process or another, so that no writer puts back a file without a key another just wrote.
+    // Without a lock (no permission to open the file) the write goes ahead as before.
+    ExclusiveFileLock lock(m_path);
     bool missing = false;
     std::optional<std::string> content = LoadFile(m_path, &missing);
     if (!content) {
@@ -118,6 +123,8 @@ bool Config::Write(std::string_view key, std::string_view text) const {
     }
     return ReplaceFileAtomically(m_path, document.Text());
 }
+
+void Config::RemoveStaleTemporaries() const { RemoveStaleReplacements(m_path); }
 
 bool Config::WriteInt(std::string_view key, int value) const {
     return Write(key, std::to_string(value));

@@ -21,9 +21,13 @@ public:
     // Decimal value; `fallback` when missing, 0 when the value does not begin with a number.
     int ReadInt(std::string_view key, int fallback) const;
 
-    // Sets the key, creating the file and the section when needed. False when it failed.
+    // Sets the key, creating the file and the section when needed. False when it failed, and
+    // for a key that could not be read back (IniDocument::Set). Writers exclude each other.
     bool Write(std::string_view key, std::string_view text) const;
     bool WriteInt(std::string_view key, int value) const;
+
+    // Removes the temporary files of writes that were killed halfway.
+    void RemoveStaleTemporaries() const;
 
 private:
     std::string m_path;

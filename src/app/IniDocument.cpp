@@ -72,21 +72,22 @@ std::string Joined(std::initializer_list<std::string_view> pieces) {
 }  // namespace
 
 IniDocument::IniDocument(std::string_view text) {
+    // A line ends at "\r\n", "\n" or a lone "\r", as files from any system have them.
     size_t start = 0;
     while (start < text.size()) {
-        size_t newline = text.find('\n', start);
-        size_t stop = newline == npos ? text.size() : newline;
+        const size_t stop = text.find_first_of("\r\n", start);
         Line line;
-        line.body = std::string(text.substr(start, stop - start));
-        if (newline != npos) {
-            line.end = "\n";
-            if (!line.body.empty() && line.body.back() == '\r') {
-                line.body.pop_back();
-                line.end = "\r\n";
-            }
+        if (stop == npos) {
+            line.body = std::string(text.substr(start));
+            start = text.size();
+        } else {
+            line.body = std::string(text.substr(start, stop - start));
+            const bool crlf =
+                text[stop] == '\r' && stop + 1 < text.size() && text[stop + 1] == '\n';
+            line.end = crlf ? "\r\n" : text[stop] == '\r' ? "\r" : "\n";
+            start = stop + line.end.size();
         }
         m_lines.push_back(std::move(line));
-        start = newline == npos ? text.size() : newline + 1;
     }
 }
 
@@ -133,7 +134,11 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
     auto breaksLines = [](std::string_view text) {
         return text.find_first_of(std::string_view("\r\n\0", 3)) != npos;
     };
-    if (breaksLines(value) || breaksLines(key) || breaksLines(section) || Trim(key).empty() ||
+    // A key is read back trimmed of blanks and tabs, and a line that begins with ";" or "["
+    // holds no key.
+    const bool unreadableKey = key.empty() || Trim(key) != key || key.find('\t') != npos ||
+                               key.front() == ';' || key.front() == '[';
+    if (breaksLines(value) || breaksLines(key) || breaksLines(section) || unreadableKey ||
         key.find('=') != npos || section.find(']') != npos) {
         return false;
     }

@@ -18,7 +18,9 @@ public:
     std::optional<std::string> Get(std::string_view section, std::string_view key) const;
 
     // Sets the key, adding it (and the section) when missing. False for a value or key that
-    // would break the line structure (line breaks, a zero byte, "=" in the key).
+    // would break the line structure (line breaks, a zero byte, "=" in the key), and for a key
+    // that could not be read back: empty, with a blank or tab at either end or a tab inside,
+    // or beginning with ";" (a comment) or "[" (a section).
     bool Set(std::string_view section, std::string_view key, std::string_view value);
 
     std::string Text() const;
@@ -26,8 +28,8 @@ public:
 private:
     struct Line {
         std::string body;  // without the line end
-        // "\n", "\r\n" or empty on a last line without one; always one of the literals, which
-        // outlive every document.
+        // "\n", "\r\n", "\r" or empty on a last line without one; always one of the literals,
+        // which outlive every document.
         std::string_view end;
     };
     // Index of the header line of the section, or npos.

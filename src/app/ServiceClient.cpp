@@ -62,13 +62,20 @@ std::string ServiceClient::WithUsageReport(const std::string& url) const {
            "&stype=" + m_strings.startType + "&version=" + m_strings.reportVersion;
 }
 
-std::string ServiceClient::HttpGetText(const std::string& url) const {
+std::string ServiceClient::HttpGetText(const std::string& url,
+                                       std::chrono::milliseconds deadline) const {
     ReplyCollector collector;
-    HttpResult result = m_http.Get(WithUsageReport(url), std::string(kUserAgent),
-                                   [&](std::string_view piece) { return collector.Take(piece); });
+    HttpLimits limits;
+    limits.connect = std::min(limits.connect, deadline);
+    limits.total = deadline;
+    HttpResult result = m_http.Get(
+        WithUsageReport(url), std::string(kUserAgent),
+        [&](std::string_view piece) { return collector.Take(piece); }, limits);
     std::string text = collector.Finish();
-    // A reply that broke off keeps what arrived; an error page is no answer.
-    if (result.status < 200 || result.status > 299) {
+    // A reply that broke off keeps what arrived; an error page is no answer, and neither is
+    // the part of a reply that was still arriving when the deadline came: "1." of a dripped
+    // "1.0" would read as another version.
+    if (result.limited || result.status < 200 || result.status > 299) {
         return {};
     }
     return text;

@@ -5,8 +5,10 @@
 namespace lumora {
 
 VersionOutcome CheckVersion(const ServiceClient& service, const std::string& serviceUrl,
-                            const std::string& installedVersion) {
-    std::string reply = service.HttpGetText(ServiceClient::OperationUrl(serviceUrl, "getversion"));
+                            const std::string& installedVersion,
+                            std::chrono::milliseconds deadline) {
+    std::string reply =
+        service.HttpGetText(ServiceClient::OperationUrl(serviceUrl, "getversion"), deadline);
     if (reply.empty()) {
         return VersionOutcome::NoAnswer;
     }

@@ -8,6 +8,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "platform/TemporaryFiles.h"
+
 namespace lumora {
 
 namespace {
@@ -51,18 +53,23 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
     std::string directory =
         slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
 
+    // Held until it has its final name, so a start that cleans up never takes it for one a
+    // crash left (TemporaryFiles.h).
     std::string temporary = target + ".XXXXXX";
-    int fd = mkostemp(temporary.data(), O_CLOEXEC);
+    int fd = CreateHeldTemporaryFile(temporary);
     if (fd < 0) {
         return false;
     }
     struct stat old {};
     mode_t mode =
         stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~CurrentUmask());
-    bool ok = fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
-    ok = close(fd) == 0 && ok;
-    if (!ok || rename(temporary.c_str(), target.c_str()) != 0) {
+    bool ok = fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0 &&
+              rename(temporary.c_str(), target.c_str()) == 0;
+    if (!ok) {
         unlink(temporary.c_str());
+    }
+    ok = close(fd) == 0 && ok;
+    if (!ok) {
         return false;
     }
     // Make the rename itself durable; the new content is in place whatever this returns.
@@ -72,6 +79,14 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
         close(dir);
     }
     return true;
+}
+
+void RemoveStaleReplacements(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    const std::string directory =
+        slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    RemoveStaleTemporaryFiles(directory, name + ".");
 }
 
 }  // namespace lumora

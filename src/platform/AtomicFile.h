@@ -13,4 +13,8 @@ namespace lumora {
 // then untouched and no temporary file remains.
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes);
 
+// Removes the temporary files that replacements of `path` left when their process was killed
+// halfway; the one a running replacement holds stays.
+void RemoveStaleReplacements(const std::string& path);
+
 }  // namespace lumora

@@ -22,7 +22,8 @@ struct BgraImage {
 // Pictures above this many pixels are not decoded, so a crafted file cannot exhaust memory.
 inline constexpr std::int64_t kMaxDecodePixels = 100'000'000;
 
-// Decodes PNG, JPEG, GIF (first frame), BMP and whatever else gdk-pixbuf reads. Empty on failure.
+// Decodes a whole PNG, JPEG, GIF (first frame) or BMP file, told by its content. Empty for any
+// other content, a cut file, a picture above kMaxDecodePixels, or a decoding error.
 std::optional<BgraImage> LoadImageFile(const std::string& path);
 
 // Writes a Windows bitmap (24-bit BI_RGB, bottom-up) of the picture, replacing `path` atomically.

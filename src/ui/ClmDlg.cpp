@@ -71,6 +71,8 @@ ClmDlg::ClmDlg(ClmApp& app)
     Config config(ConfigPath());
     strings.collectionDirectory = config.ReadString(kKeyCollection, appDir);
     EnsureDirectory(strings.collectionDirectory);
+    // What downloads and conversions of a run that was killed left behind.
+    WallpaperFolder(strings.collectionDirectory, app.Ports().http).RemoveStaleTemporaries();
     m_adTarget = kSiteRoot;
     SetUpClientIdentity(strings, ClientIdFilePath(), SystemNetworkAdapters(), CurrentDirectory(),
                         appDir);
@@ -111,7 +113,7 @@ bool ClmDlg::OnInitDialog() {
     SetWindowText("Lumora");
 
     AdLink ad = FetchAdLink(m_service, m_serviceUrl, m_adTarget, WindowSystem::Get().GetHost(),
-                            GetSurface());
+                            GetSurface(), m_app.deadlines.startup);
     m_adLink.SetWindowText(ad.caption);
     m_adTarget = ad.target;
 
@@ -211,7 +213,7 @@ void ClmDlg::HideToTray() { m_tray.Hide(); }
 
 void ClmDlg::ExitPath() {
     // The reply does not matter; the call returns once the request has ended either way.
-    m_service.HttpGetText(ServiceClient::OperationUrl(m_serviceUrl, "exit"));
+    m_service.HttpGetText(ServiceClient::OperationUrl(m_serviceUrl, "exit"), m_app.deadlines.exit);
     m_onlinePage.DestroyWindow();
     m_filterBar.DestroyWindow();
     EndDialog(IDCANCEL);

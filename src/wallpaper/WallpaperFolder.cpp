@@ -12,6 +12,9 @@
 #include <unordered_set>
 
 #include "app/ProcessStrings.h"
+#include "platform/AtomicFile.h"
+#include "platform/PictureFormat.h"
+#include "platform/TemporaryFiles.h"
 #include "platform/Trash.h"
 
 namespace lumora {
@@ -21,6 +24,9 @@ namespace {
 
 constexpr std::string_view kFavouriteSuffix = "_LMSC";
 constexpr std::string_view kUserAgent = "lumo";
+constexpr std::string_view kDownloadPrefix = ".lumo-download-";
+// The conversion file, written by replacing it through a temporary file beside it.
+constexpr std::string_view kConversionFile = "temp.bmp";
 
 // The byte-exact search of a name test: the needle must start after the first byte.
 bool OccursAfterStart(std::string_view name, std::string_view needle) {
@@ -98,7 +104,7 @@ void WallpaperFolder::EnsureFolder() const {
 }
 
 bool WallpaperFolder::IsWallpaperFile(std::string_view name) {
-    if (name.find("temp.bmp") != std::string_view::npos) {
+    if (name.find(kConversionFile) != std::string_view::npos) {
         return false;
     }
     for (std::string_view extension : {".jpg", ".png", ".gif", ".bmp"}) {
@@ -169,19 +175,25 @@ std::optional<std::vector<std::string>> WallpaperFolder::List(std::string_view f
 }
 
 bool WallpaperFolder::DownloadToFile(const std::string& url, const std::string& path,
-                                     const std::atomic<bool>* abandon) const {
+                                     const std::atomic<bool>* abandon,
+                                     const HttpLimits& limits) const {
     const size_t slash = path.rfind('/');
     const std::string directory = slash == std::string::npos ? "." : path.substr(0, slash);
-    // A name without a picture extension, so a file left by a crash is never listed.
-    std::string temporary = directory + "/.lumo-download-XXXXXX";
-    int fd = mkostemp(temporary.data(), O_CLOEXEC);
+    // A name without a picture extension, so a file left by a crash is never listed; held
+    // until it is renamed or removed, so the clean-up at start never takes a running one.
+    std::string temporary = directory + "/" + std::string(kDownloadPrefix) + "XXXXXX";
+    int fd = CreateHeldTemporaryFile(temporary);
     if (fd < 0) {
         return false;
     }
-    FILE* file = fchmod(fd, 0644) == 0 ? fdopen(fd, "wb") : nullptr;
+    // The body goes through a stream on a second descriptor, so that closing the stream
+    // leaves the lock held by `fd` in place until the file has its final name.
+    const int writeFd = fchmod(fd, 0644) == 0 ? dup(fd) : -1;
+    FILE* file = writeFd >= 0 ? fdopen(writeFd, "wb") : nullptr;
     if (!file) {
-        close(fd);
+        if (writeFd >= 0) close(writeFd);
         unlink(temporary.c_str());
+        close(fd);
         return false;
     }
     long long received = 0;
@@ -194,14 +206,22 @@ bool WallpaperFolder::DownloadToFile(const std::string& url, const std::string& 
                      std::fwrite(piece.data(), 1, piece.size(), file) == piece.size();
             return stored;
         },
-        abandon);
+        limits, abandon);
     stored = std::fclose(file) == 0 && stored;
-    const bool ok = stored && result.completed && result.status >= 200 && result.status < 300;
-    if (!ok || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        unlink(temporary.c_str());
-        return false;
-    }
-    return true;
+    // An empty reply, an error page sent with 200 or a cut picture is no picture: stored under
+    // the picture's name it would be listed and never fetched again.
+    const bool ok = stored && result.completed && result.status >= 200 && result.status < 300 &&
+                    InspectPictureFile(temporary).has_value() &&
+                    std::rename(temporary.c_str(), path.c_str()) == 0;
+    if (!ok) unlink(temporary.c_str());
+    close(fd);
+    return ok;
+}
+
+void WallpaperFolder::RemoveStaleTemporaries() const {
+    const std::string folder = FolderPath();
+    RemoveStaleTemporaryFiles(folder, kDownloadPrefix);
+    RemoveStaleReplacements(folder + std::string(kConversionFile));
 }
 
 bool WallpaperFolder::IsSafeNamePart(std::string_view part) {

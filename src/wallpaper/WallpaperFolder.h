@@ -20,6 +20,10 @@ public:
 
     // Body size above which a download is abandoned.
     static constexpr long long kMaxDownloadBytes = 200LL * 1024 * 1024;
+    // A download runs in the background, so it may take long, but not without end: it is
+    // abandoned below 1 KiB/s over 30 s, and after ten minutes in all.
+    static constexpr HttpLimits kDownloadLimits{std::chrono::seconds(15), std::chrono::minutes(10),
+                                                1024, std::chrono::seconds(30)};
 
     // Works on the shared collection directory and the system's HTTP client.
     WallpaperFolder();
@@ -43,10 +47,15 @@ public:
     // holds the same bytes; "sc" lists favourites only; any other filter lists nothing.
     std::optional<std::vector<std::string>> List(std::string_view filter) const;
 
-    // GETs the URL into the file. True only for a 2xx response whose body arrived whole and
-    // was stored; on failure, or once `abandon` is set, nothing is left at `path`.
+    // GETs the URL into the file. True only for a 2xx response whose body arrived whole within
+    // `limits` and is a whole JPEG, PNG, GIF or BMP picture (judged from the content); on
+    // failure, or once `abandon` is set, nothing is left at `path`.
     bool DownloadToFile(const std::string& url, const std::string& path,
-                        const std::atomic<bool>* abandon = nullptr) const;
+                        const std::atomic<bool>* abandon = nullptr,
+                        const HttpLimits& limits = kDownloadLimits) const;
+    // Removes the temporary files of downloads and of the conversion file that a killed run
+    // left in the folder; ones a running writer holds stay.
+    void RemoveStaleTemporaries() const;
 
     // The picture to apply for a link of the online page: downloaded as a plain picture unless
     // it is in the collection already (plain or favourite). Empty when the name is refused or

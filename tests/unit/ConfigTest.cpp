@@ -39,6 +39,8 @@ TEST(ConfigTest, ReadStringCases) {
         {"first of two keys wins", "[MAIN]\nversion=1\nversion=2\n", "version", "1"},
         {"comment lines are skipped", "[MAIN]\n;version=7\nversion=8\n", "version", "8"},
         {"windows line ends", "[MAIN]\r\nversion=4.0\r\nAUTO=1\r\n", "version", "4.0"},
+        {"CR-only line ends", "[MAIN]\rAUTO=1\rversion=6.0\rLURL=x\r", "version", "6.0"},
+        {"last line ends in a lone CR", "[MAIN]\nversion=7.0\r", "version", "7.0"},
         {"byte order mark before the section", "\xEF\xBB\xBF[MAIN]\nversion=5\n", "version", "5"},
         {"empty value is a value", "[MAIN]\nversion=\n", "version", ""},
         {"a value may hold '='", "[MAIN]\nSURL=http://h/?a=1&q=\n", "SURL", "http://h/?a=1&q="},
@@ -116,6 +118,7 @@ TEST(ConfigTest, WritesEditInPlace) {
          "; comment\n[OTHER]\nx=1\n[MAIN]\nSCML=/p\n"},
         {"windows line ends kept", "[MAIN]\r\nAUTO=1\r\n", "YCTASK", "0",
          "[MAIN]\r\nAUTO=1\r\nYCTASK=0\r\n"},
+        {"CR-only line ends kept", "[MAIN]\rAUTO=1\r", "AUTO", "0", "[MAIN]\rAUTO=0\r"},
         {"key in another section untouched", "[OTHER]\nAUTO=1\n[MAIN]\n", "AUTO", "-2",
          "[OTHER]\nAUTO=1\n[MAIN]\nAUTO=-2\n"},
     };
@@ -133,6 +136,54 @@ TEST(ConfigTest, ValueWithLineBreakIsRefusedAndFileKept) {
     Config config((dir / "conf.ini").string());
     EXPECT_FALSE(config.Write("SCML", "/new\n[MAIN]\nAUTO=0"));
     EXPECT_EQ(ReadFile(dir / "conf.ini"), "[MAIN]\nSCML=/old\n");
+}
+
+TEST(ConfigTest, KeysThatCouldNotBeReadBackAreRefused) {
+    TempDir dir;
+    const std::string before = "[MAIN]\nAUTO=1\n";
+    WriteFile(dir / "conf.ini", before);
+    Config config((dir / "conf.ini").string());
+    for (const char* key : {" AUTO", "AUTO ", "\tAUTO", "AU\tTO", ";AUTO", "[AUTO", "A=B", ""}) {
+        SCOPED_TRACE(std::string("'") + key + "'");
+        EXPECT_FALSE(config.Write(key, "0"));
+        EXPECT_EQ(ReadFile(dir / "conf.ini"), before);
+    }
+    // Inner blanks and other signs read back as written.
+    ASSERT_TRUE(config.Write("A B;[x]", "2"));
+    EXPECT_EQ(config.ReadInt("A B;[x]", 0), 2);
+}
+
+// Two processes that write different keys at the same time lose none of them.
+TEST(ConfigTest, WritersExcludeEachOther) {
+    constexpr int kKeys = 60;
+    TempDir dir;
+    const std::string path = (dir / "conf.ini").string();
+    pid_t writers[2];
+    for (int w = 0; w < 2; ++w) {
+        writers[w] = fork();
+        ASSERT_GE(writers[w], 0);
+        if (writers[w] == 0) {
+            Config config(path);
+            bool ok = true;
+            for (int i = 0; i < kKeys; ++i) {
+                ok = config.WriteInt("W" + std::to_string(w) + "_" + std::to_string(i), i) && ok;
+            }
+            _exit(ok ? 0 : 1);
+        }
+    }
+    for (pid_t writer : writers) {
+        int status = 0;
+        waitpid(writer, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    Config config(path);
+    int missing = 0;
+    for (int w = 0; w < 2; ++w) {
+        for (int i = 0; i < kKeys; ++i) {
+            missing += config.ReadInt("W" + std::to_string(w) + "_" + std::to_string(i), -1) != i;
+        }
+    }
+    EXPECT_EQ(missing, 0);
 }
 
 TEST(ConfigTest, FailedWritesLeaveNoTrace) {

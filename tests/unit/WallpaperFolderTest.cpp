@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "support/LoopbackServer.h"
+#include "support/PictureFiles.h"
 #include "support/TempDir.h"
 #include "wallpaper/WallpaperFolder.h"
 
@@ -225,7 +226,7 @@ TEST_F(WallpaperFolderTest, DeleteMovesThatFileOnlyToTheTrash) {
 class WallpaperDownloadTest : public WallpaperFolderTest {
 protected:
     WallpaperDownloadTest() {
-        m_server.Reply("/p/sea.jpg", "sea bytes");
+        m_server.Reply("/p/sea.jpg", kSea);
         m_server.Reply("/p/missing.jpg", "<html>not here</html>", 404);
         // Announces ten bytes, sends four and closes the connection.
         m_server.On("/p/cut.jpg", [](const httplib::Request&, httplib::Response& response) {
@@ -236,20 +237,23 @@ protected:
                                           });
         });
         // Sends its body in pieces with pauses between them.
-        m_server.On("/p/slow.jpg", [](const httplib::Request&, httplib::Response& response) {
+        m_server.On("/p/slow.jpg", [this](const httplib::Request&, httplib::Response& response) {
             response.set_chunked_content_provider(
-                "image/jpeg", [](size_t offset, httplib::DataSink& sink) {
-                    if (offset >= 5) {
+                "image/jpeg", [this](size_t offset, httplib::DataSink& sink) {
+                    if (offset >= kSlow.size()) {
                         sink.done();
                         return true;
                     }
                     std::this_thread::sleep_for(std::chrono::milliseconds(100));
-                    sink.write("s", 1);
+                    sink.write(kSlow.data() + offset, std::min<size_t>(8, kSlow.size() - offset));
                     return true;
                 });
         });
     }
 
+    // Downloads store only pictures; these are small whole ones.
+    const std::string kSea = GifBytes(4, 3, 1);
+    const std::string kSlow = GifBytes(5, 2, 1);
     LoopbackServer m_server;
 };
 
@@ -258,13 +262,13 @@ TEST_F(WallpaperDownloadTest, OnlyAWholeSuccessfulBodyReachesTheFile) {
     struct Case {
         const char* path;
         bool ok;
-        const char* body;
+        std::string body;
     };
     const Case cases[] = {
-        {"/p/sea.jpg", true, "sea bytes"},
-        {"/p/slow.jpg", true, "sssss"},
-        {"/p/missing.jpg", false, nullptr},
-        {"/p/cut.jpg", false, nullptr},
+        {"/p/sea.jpg", true, kSea},
+        {"/p/slow.jpg", true, kSlow},
+        {"/p/missing.jpg", false, ""},
+        {"/p/cut.jpg", false, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
@@ -283,7 +287,7 @@ TEST_F(WallpaperDownloadTest, OnlyAWholeSuccessfulBodyReachesTheFile) {
     EXPECT_FALSE(m_folder.DownloadToFile(m_server.Url("/p/cut.jpg"), InImgs("keep.jpg")));
     EXPECT_EQ(ReadFile(Imgs() / "keep.jpg"), "previous");
     EXPECT_TRUE(m_folder.DownloadToFile(m_server.Url("/p/sea.jpg"), InImgs("keep.jpg")));
-    EXPECT_EQ(ReadFile(Imgs() / "keep.jpg"), "sea bytes");
+    EXPECT_EQ(ReadFile(Imgs() / "keep.jpg"), kSea);
     fs::remove(Imgs() / "keep.jpg");
 
     EXPECT_FALSE(m_folder.DownloadToFile("http://127.0.0.1:1/none.jpg", InImgs("x.jpg")));
@@ -326,7 +330,7 @@ TEST_F(WallpaperDownloadTest, FetchForWallpaperDownloadsOnlyWhatIsMissing) {
     // The first link creates the folder and downloads the plain picture.
     EXPECT_EQ(m_folder.FetchForWallpaper(m_server.Url("/p/sea.jpg"), "sea", "jpg"),
               InImgs("sea.jpg"));
-    EXPECT_EQ(ReadFile(Imgs() / "sea.jpg"), "sea bytes");
+    EXPECT_EQ(ReadFile(Imgs() / "sea.jpg"), kSea);
     EXPECT_EQ(m_server.Requests().size(), 1u);
     // Present as plain or as favourite: nothing is fetched again.
     EXPECT_EQ(m_folder.FetchForWallpaper(m_server.Url("/p/sea.jpg"), "sea", "jpg"),
@@ -357,7 +361,7 @@ TEST_F(WallpaperDownloadTest, FetchAsFavouriteRenamesOrDownloads) {
     EXPECT_TRUE(m_server.Requests().empty());
     EXPECT_TRUE(m_folder.FetchAsFavourite(m_server.Url("/p/sea.jpg"), "sea", "jpg"));
     EXPECT_EQ(FolderContent(Imgs()), std::set<std::string>{"sea_LMSC.jpg"});
-    EXPECT_EQ(ReadFile(Imgs() / "sea_LMSC.jpg"), "sea bytes");
+    EXPECT_EQ(ReadFile(Imgs() / "sea_LMSC.jpg"), kSea);
     EXPECT_FALSE(m_folder.FetchAsFavourite(m_server.Url("/p/missing.jpg"), "gone", "jpg"));
     EXPECT_EQ(FolderContent(Imgs()), std::set<std::string>{"sea_LMSC.jpg"});
 }

@@ -2,16 +2,13 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace lumora {
 
 namespace {
 
-// A request that stalls longer than this, or cannot connect within the connect time-out, is
-// given up, so the program never hangs for minutes on a dead service.
-constexpr long kConnectTimeoutSeconds = 15;
-constexpr long kStallSeconds = 30;
 constexpr long kMaxRedirects = 10;
 
 struct Transfer {
@@ -68,6 +65,12 @@ std::string CurlHttpClient::EncodeForWire(const std::string& url) {
 
 HttpResult CurlHttpClient::Get(const std::string& url, const std::string& userAgent,
                                const BodySink& sink, const std::atomic<bool>* abandon) {
+    return Get(url, userAgent, sink, HttpLimits{}, abandon);
+}
+
+HttpResult CurlHttpClient::Get(const std::string& url, const std::string& userAgent,
+                               const BodySink& sink, const HttpLimits& limits,
+                               const std::atomic<bool>* abandon) {
     HttpResult result;
     std::unique_ptr<CURL, CurlDeleter> handle(curl_easy_init());
     if (!handle) {
@@ -84,9 +87,16 @@ HttpResult CurlHttpClient::Get(const std::string& url, const std::string& userAg
     curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(curl, CURLOPT_MAXREDIRS, kMaxRedirects);
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, kStallSeconds);
+    // The speed bound is checked by libcurl once a second over whole seconds; a window shorter
+    // than a second still gets one.
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.connect.count()));
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.total.count()));
+    if (limits.minimumBytesPerSecond > 0 && limits.speedWindow.count() > 0) {
+        curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, limits.minimumBytesPerSecond);
+        curl_easy_setopt(
+            curl, CURLOPT_LOW_SPEED_TIME,
+            std::max(1L, static_cast<long>((limits.speedWindow.count() + 999) / 1000)));
+    }
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, OnBody);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
@@ -101,6 +111,8 @@ HttpResult CurlHttpClient::Get(const std::string& url, const std::string& userAg
     curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
     result.status = status;
     result.completed = code == CURLE_OK;
+    // Both the deadline and the speed bound end a transfer this way.
+    result.limited = code == CURLE_OPERATION_TIMEDOUT;
     return result;
 }
 

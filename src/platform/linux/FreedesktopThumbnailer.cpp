@@ -18,11 +18,17 @@
 #include <jerror.h>
 #include <png.h>
 
+#include "platform/PictureFormat.h"
+#include "platform/TemporaryFiles.h"
+#include "platform/linux/PixbufDecoder.h"
+
 namespace lumora {
 namespace {
 
 // The folder under fail/ where this program records pictures it could not decode.
 constexpr const char* kFailFolder = "lumo-1.0";
+// The name of a thumbnail being written, before it is renamed into place.
+constexpr const char* kTemporaryPrefix = ".lumo-thumb-";
 
 // A GObject reference released at the end of its scope.
 class PixbufRef {
@@ -108,13 +114,16 @@ bool UsableThumbnail(GdkPixbuf* thumbnail, const SourceFile& source) {
            std::atoi(imageHeight) == height;
 }
 
-bool IsJpeg(const std::string& path) {
-    unsigned char magic[3] = {};
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return false;
-    const size_t got = std::fread(magic, 1, sizeof magic, file);
-    std::fclose(file);
-    return got == 3 && magic[0] == 0xFF && magic[1] == 0xD8 && magic[2] == 0xFF;
+// A PNG from the cache (a thumbnail or a failure record), with its text chunks as options.
+// Only PNG is read there, whatever another program left under such a name.
+PixbufRef LoadCachedPng(const std::string& path) {
+    std::optional<std::string> bytes = ReadPictureFile(path);
+    if (!bytes) return PixbufRef();
+    std::optional<PictureInfo> info = InspectPicture(*bytes);
+    if (!info || info->format != PictureFormat::Png || TooLarge(info->width, info->height)) {
+        return PixbufRef();
+    }
+    return PixbufRef(DecodePixbuf(*bytes, PictureFormat::Png));
 }
 
 struct JpegErrors {
@@ -137,12 +146,7 @@ void JpegMessage(j_common_ptr info, int level) {
 // Decodes a JPEG at the smallest scale n/8 whose output still covers `cover`. Pictures in
 // colour spaces the fast path does not turn into RGB answer nothing, and the caller falls back
 // to the general loader. Kept free of objects with destructors: libjpeg leaves by longjmp.
-GdkPixbuf* DecodeJpegScaled(const char* path, Size cover, bool* undecodable) {
-    FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) {
-        *undecodable = true;
-        return nullptr;
-    }
+GdkPixbuf* DecodeJpegScaled(const std::string& bytes, Size cover, bool* undecodable) {
     jpeg_decompress_struct info;
     JpegErrors errors;
     info.err = jpeg_std_error(&errors.base);
@@ -152,13 +156,13 @@ GdkPixbuf* DecodeJpegScaled(const char* path, Size cover, bool* undecodable) {
     GdkPixbuf* volatile pixbuf = nullptr;
     if (setjmp(errors.jump) != 0) {
         jpeg_destroy_decompress(&info);
-        std::fclose(file);
         if (pixbuf) g_object_unref(pixbuf);
         *undecodable = true;
         return nullptr;
     }
     jpeg_create_decompress(&info);
-    jpeg_stdio_src(&info, file);
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()),
+                 static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
     const bool convertible = info.jpeg_color_space == JCS_YCbCr ||
                              info.jpeg_color_space == JCS_GRAYSCALE ||
@@ -166,7 +170,6 @@ GdkPixbuf* DecodeJpegScaled(const char* path, Size cover, bool* undecodable) {
     if (!convertible || TooLarge(info.image_width, info.image_height)) {
         *undecodable = convertible;
         jpeg_destroy_decompress(&info);
-        std::fclose(file);
         return nullptr;
     }
     info.out_color_space = JCS_RGB;
@@ -185,7 +188,6 @@ GdkPixbuf* DecodeJpegScaled(const char* path, Size cover, bool* undecodable) {
                             static_cast<int>(info.output_height));
     if (pixbuf == nullptr) {
         jpeg_destroy_decompress(&info);
-        std::fclose(file);
         *undecodable = true;
         return nullptr;
     }
@@ -197,7 +199,6 @@ GdkPixbuf* DecodeJpegScaled(const char* path, Size cover, bool* undecodable) {
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
-    std::fclose(file);
     if (errors.truncated) {
         g_object_unref(pixbuf);
         *undecodable = true;
@@ -206,19 +207,19 @@ GdkPixbuf* DecodeJpegScaled(const char* path, Size cover, bool* undecodable) {
     return pixbuf;
 }
 
-// The thumbnail of a picture decoded from its own file, or nothing when it cannot be decoded.
-PixbufRef MakeThumbnail(const std::string& path, int width, int height) {
-    if (TooLarge(width, height)) return PixbufRef();
-    const Size size = ThumbnailSize(width, height);
+// The thumbnail of a picture decoded from the bytes of its file, inspected as `info`, or
+// nothing when it cannot be decoded.
+PixbufRef MakeThumbnail(const std::string& bytes, const PictureInfo& info) {
+    if (TooLarge(info.width, info.height)) return PixbufRef();
+    const Size size = ThumbnailSize(info.width, info.height);
     PixbufRef decoded;
-    if (IsJpeg(path)) {
+    if (info.format == PictureFormat::Jpeg) {
         bool undecodable = false;
-        decoded = PixbufRef(DecodeJpegScaled(path.c_str(), size, &undecodable));
+        decoded = PixbufRef(DecodeJpegScaled(bytes, size, &undecodable));
         if (!decoded && undecodable) return PixbufRef();
     }
     if (!decoded) {
-        decoded = PixbufRef(gdk_pixbuf_new_from_file_at_scale(path.c_str(), size.width, size.height,
-                                                              FALSE, nullptr));
+        decoded = PixbufRef(DecodePixbuf(bytes, info.format, size.width, size.height));
         if (!decoded) return PixbufRef();
     }
     if (gdk_pixbuf_get_width(decoded.get()) == size.width &&
@@ -241,12 +242,14 @@ bool MakeFolders(const std::string& folder) {
 }
 
 // Writes the bytes to a private temporary file beside `path` and renames it into place, so a
-// reader sees either no thumbnail or a whole one. A cache file needs no flush to the disk.
+// reader sees either no thumbnail or a whole one. A cache file needs no flush to the disk. The
+// temporary file is held until then, and carries a name of this program's own, so that one
+// left by a crash can be told from another program's (RemoveStaleTemporaries).
 bool WritePrivateFile(const std::string& path, const gchar* bytes, gsize length) {
     const std::string folder = path.substr(0, path.rfind('/'));
     if (!MakeFolders(folder)) return false;
-    std::string temporary = path + ".XXXXXX";
-    const int fd = mkstemp(temporary.data());  // mode 0600
+    std::string temporary = folder + "/" + kTemporaryPrefix + "XXXXXX";
+    const int fd = CreateHeldTemporaryFile(temporary);  // mode 0600
     if (fd < 0) return false;
     bool written = true;
     for (gsize done = 0; done < length && written;) {
@@ -257,12 +260,9 @@ bool WritePrivateFile(const std::string& path, const gchar* bytes, gsize length)
             written = false;
         }
     }
-    written = close(fd) == 0 && written;
-    if (!written || rename(temporary.c_str(), path.c_str()) != 0) {
-        unlink(temporary.c_str());
-        return false;
-    }
-    return true;
+    written = written && rename(temporary.c_str(), path.c_str()) == 0;
+    if (!written) unlink(temporary.c_str());
+    return close(fd) == 0 && written;
 }
 
 void AppendPngBytes(png_structp png, png_bytep data, size_t length) {
@@ -324,7 +324,7 @@ void SaveThumbnail(GdkPixbuf* thumbnail, const SourceFile& source, Size image,
 }
 
 bool HasFailRecord(const std::string& path, const SourceFile& source) {
-    PixbufRef record(gdk_pixbuf_new_from_file(path.c_str(), nullptr));
+    PixbufRef record = LoadCachedPng(path);
     if (!record) return false;
     const char* uri = gdk_pixbuf_get_option(record.get(), "tEXt::Thumb::URI");
     const char* mtime = gdk_pixbuf_get_option(record.get(), "tEXt::Thumb::MTime");
@@ -404,7 +404,16 @@ BgraImage Stretch(GdkPixbuf* pixbuf, Size size) {
 }  // namespace
 
 FreedesktopThumbnailer::FreedesktopThumbnailer(std::string cacheRoot)
-    : m_cacheRoot(std::move(cacheRoot)) {}
+    : m_cacheRoot(std::move(cacheRoot)) {
+    RemoveStaleTemporaries();
+}
+
+void FreedesktopThumbnailer::RemoveStaleTemporaries() const {
+    const std::string root = CacheRoot();
+    for (const std::string& folder : {root + "/large", root + "/fail/" + kFailFolder}) {
+        RemoveStaleTemporaryFiles(folder, kTemporaryPrefix);
+    }
+}
 
 std::string FreedesktopThumbnailer::CacheRoot() const {
     if (!m_cacheRoot.empty()) return m_cacheRoot;
@@ -434,24 +443,25 @@ std::optional<BgraImage> FreedesktopThumbnailer::CardPicture(const std::string& 
     const std::string cached = root + "/large/" + source->digest + ".png";
     const std::string failed = root + "/fail/" + kFailFolder + "/" + source->digest + ".png";
 
-    PixbufRef thumbnail(gdk_pixbuf_new_from_file(cached.c_str(), nullptr));
+    PixbufRef thumbnail = LoadCachedPng(cached);
     if (thumbnail && UsableThumbnail(thumbnail.get(), *source)) {
         ++m_fromCache;
     } else if (HasFailRecord(failed, *source)) {
         ++m_failed;
         return std::nullopt;
     } else {
-        int width = 0;
-        int height = 0;
-        gdk_pixbuf_get_file_info(path.c_str(), &width, &height);
-        thumbnail = MakeThumbnail(path, width, height);
+        // Only the four picture formats, whole, are decoded: the content decides, never the name.
+        std::optional<std::string> bytes = ReadPictureFile(path);
+        const PictureInfo info =
+            bytes ? InspectPicture(*bytes).value_or(PictureInfo{}) : PictureInfo{};
+        if (info.width > 0) thumbnail = MakeThumbnail(*bytes, info);
         if (!thumbnail) {
             ++m_failed;
             SaveFailRecord(*source, failed);
             return std::nullopt;
         }
         ++m_decoded;
-        SaveThumbnail(thumbnail.get(), *source, {width, height}, cached);
+        SaveThumbnail(thumbnail.get(), *source, {info.width, info.height}, cached);
     }
     return Stretch(thumbnail.get(), size);
 }

@@ -15,8 +15,12 @@ namespace lumora {
 class FreedesktopThumbnailer : public Thumbnailer {
 public:
     // `cacheRoot` is the "thumbnails" folder; empty means $XDG_CACHE_HOME/thumbnails (else
-    // ~/.cache/thumbnails), read at every call.
+    // ~/.cache/thumbnails), read at every call. Removes what an earlier run that was killed
+    // while writing a thumbnail left (RemoveStaleTemporaries).
     explicit FreedesktopThumbnailer(std::string cacheRoot = {});
+
+    // Removes the temporary files of thumbnails and failure records that no writer holds.
+    void RemoveStaleTemporaries() const;
 
     std::optional<BgraImage> CardPicture(const std::string& path, Size size) override;
     Counts Tally() const override;

@@ -3,6 +3,8 @@
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
 #include "platform/AtomicFile.h"
+#include "platform/PictureFormat.h"
+#include "platform/linux/PixbufDecoder.h"
 
 namespace lumora {
 namespace {
@@ -81,18 +83,15 @@ std::string EncodeBitmap(const BgraImage& image) {
 }  // namespace
 
 std::optional<BgraImage> LoadImageFile(const std::string& path) {
-    // The header tells the size before anything is allocated for the pixels.
-    int width = 0;
-    int height = 0;
-    if (!gdk_pixbuf_get_file_info(path.c_str(), &width, &height) || TooLarge(width, height)) {
-        return std::nullopt;
-    }
-    // The whole-file decoder, unlike the incremental loader, reports a truncated file as an
-    // error instead of handing back a partly filled picture.
-    GdkPixbuf* pixbuf = gdk_pixbuf_new_from_file(path.c_str(), nullptr);
-    if (!pixbuf) {
-        return std::nullopt;
-    }
+    std::optional<std::string> bytes = ReadPictureFile(path);
+    if (!bytes) return std::nullopt;
+    // The content decides the format, and the header the size, before anything is allocated
+    // for the pixels; a cut file never reaches the decoder, which would fill the rest in.
+    std::optional<PictureInfo> info = InspectPicture(*bytes);
+    if (!info || TooLarge(info->width, info->height)) return std::nullopt;
+    GdkPixbuf* pixbuf = DecodePixbuf(*bytes, info->format);
+    bytes.reset();
+    if (!pixbuf) return std::nullopt;
     if (TooLarge(gdk_pixbuf_get_width(pixbuf), gdk_pixbuf_get_height(pixbuf))) {
         g_object_unref(pixbuf);
         return std::nullopt;
