@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: unit, GUI on the headless host, and end to end under Xvfb.
+# Builds everything and runs every test: unit, GUI on the headless host, and end to end under
+# Xvfb; then the unit and GUI tests again under the sanitizers, and the fuzz targets
+# (scripts/test-sanitizers.sh). Arguments go to both ctest runs.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${LUMO_BUILD_DIR:-$root/build}
 
 bash "$root/scripts/build.sh"
-cd "$build"
-ctest --output-on-failure -j "$(nproc)" "$@"
+status=0
+(cd "$build" && ctest --output-on-failure -j "$(nproc)" "$@") || status=$?
+bash "$root/scripts/test-sanitizers.sh" "$@" || status=$?
+exit $status

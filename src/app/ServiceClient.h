@@ -31,6 +31,8 @@ class ServiceClient {
 public:
     explicit ServiceClient(HttpClient& http = SystemHttpClient(),
                            const ProcessStrings& strings = Strings());
+    // The strings are read at every request, so they must outlive the client.
+    ServiceClient(HttpClient& http, const ProcessStrings&& strings) = delete;
 
     // The reply body of a GET of `url`, with the usage report appended once the start type is
     // set. Empty when no response came or its status is not 2xx. The body is taken in blocks

@@ -21,8 +21,11 @@ class Rotation {
 public:
     using ApplyFunction = std::function<void(const std::string& picturePath)>;
 
+    // The collection directory is read at every rotation, so a folder picked in the settings
+    // takes effect at the next one: it must outlive the rotation.
     Rotation(const Config& config, const std::string& collectionDirectory, ApplyFunction apply,
              Clock& clock);
+    Rotation(const Config&, const std::string&&, ApplyFunction, Clock&) = delete;
 
     // The period and caption for an interval index; every minute outside 0 to 6.
     static RotationInterval IntervalFor(int index);
@@ -50,7 +53,7 @@ public:
     int Toggle();
 
 private:
-    const Config& m_config;
+    Config m_config;
     const std::string& m_collectionDirectory;
     ApplyFunction m_apply;
     Clock& m_clock;

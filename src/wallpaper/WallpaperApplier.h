@@ -24,7 +24,7 @@ public:
     int ApplyPicture(const std::string& picturePath) const;
 
 private:
-    const std::string& m_collectionDirectory;
+    std::string m_collectionDirectory;
     DesktopBackground& m_desktop;
 };
 

@@ -12,8 +12,8 @@ namespace lumora {
 
 // The collection on disk: the flat folder "imgs" under the collection directory, whose files
 // are the whole collection. A favourite is a file whose name carries "_LMSC" before its
-// extension. The class keeps no state: it reads the collection directory at every call, so a
-// folder picked in the settings takes effect at once.
+// extension. The program makes one for each use, so a folder picked in the settings takes
+// effect at once.
 class WallpaperFolder {
 public:
     enum class CopyOutcome { AlreadyFavourite, Copied, Failed };
@@ -85,7 +85,7 @@ private:
     std::string PicturePath(const std::string& name, std::string_view suffix,
                             const std::string& extension) const;
 
-    const std::string& m_collectionDirectory;
+    std::string m_collectionDirectory;
     HttpClient& m_http;
 };
 

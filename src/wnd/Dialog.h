@@ -17,7 +17,9 @@ namespace lumora {
 // interface: Enter is the default button (IDOK), Escape is IDCANCEL, Tab moves the focus.
 class Dialog : public Wnd {
 public:
+    // The template is kept by reference: the program's templates live as long as the process.
     explicit Dialog(const DialogTemplate& dialogTemplate);
+    explicit Dialog(const DialogTemplate&&) = delete;
     ~Dialog() override;
 
     // A template with WS_CHILD makes a child of `parent`; any other a top-level window owned

@@ -39,18 +39,21 @@ ProcessStrings Reporting(std::string clientId, std::string address, std::string 
     return strings;
 }
 
+// The strings of a process whose main window does not exist yet: no usage report.
+const ProcessStrings kNoReport;
+
 }  // namespace
 
 TEST(ServiceClientTest, UsageReportOnlyOnceStartTypeIsSet) {
     const std::string url = "http://h/kavri/lm/lm.php?op=getad";
-    ProcessStrings before;
+    const ProcessStrings before;
     EXPECT_EQ(ServiceClient(SystemHttpClient(), before).WithUsageReport(url), url);
-    EXPECT_EQ(ServiceClient(SystemHttpClient(), Reporting("4711", "00-1A-2B-3C-4D-5E ", "runstart"))
-                  .WithUsageReport(url),
+    const ProcessStrings running = Reporting("4711", "00-1A-2B-3C-4D-5E ", "runstart");
+    EXPECT_EQ(ServiceClient(SystemHttpClient(), running).WithUsageReport(url),
               url + "&uid=4711&mac=00-1A-2B-3C-4D-5E &stype=runstart&version=");
-    EXPECT_EQ(
-        ServiceClient(SystemHttpClient(), Reporting("", "", "autostart")).WithUsageReport(url),
-        url + "&uid=&mac=&stype=autostart&version=");
+    const ProcessStrings autostarted = Reporting("", "", "autostart");
+    EXPECT_EQ(ServiceClient(SystemHttpClient(), autostarted).WithUsageReport(url),
+              url + "&uid=&mac=&stype=autostart&version=");
 }
 
 TEST(ServiceClientTest, RequestOnTheWire) {
@@ -81,7 +84,7 @@ TEST(ServiceClientTest, OnlySuccessfulRepliesCount) {
         {"<html>broken</html>", 500, ""},
     };
     LoopbackServer server;
-    ServiceClient service(SystemHttpClient(), ProcessStrings{});
+    ServiceClient service(SystemHttpClient(), kNoReport);
     for (const Case& c : cases) {
         server.Reply("/s", c.body, c.status);
         EXPECT_EQ(service.HttpGetText(server.Url("/s")), c.reply) << c.status << " " << c.body;
@@ -99,7 +102,7 @@ TEST(ServiceClientTest, RefusedConnectionIsNoAnswer) {
         LoopbackServer closed;
         url = closed.Url("/s");
     }
-    EXPECT_EQ(ServiceClient(SystemHttpClient(), ProcessStrings{}).HttpGetText(url), "");
+    EXPECT_EQ(ServiceClient(SystemHttpClient(), kNoReport).HttpGetText(url), "");
 }
 
 TEST(ServiceClientTest, ZeroByteDropsRestOfItsBlock) {
@@ -123,27 +126,25 @@ TEST(ServiceClientTest, ZeroByteDropsRestOfItsBlock) {
     };
     for (const Case& c : cases) {
         PiecewiseHttpClient http(c.pieces, {true, 200});
-        EXPECT_EQ(ServiceClient(http, ProcessStrings{}).HttpGetText("http://h/"), c.reply)
-            << c.name;
+        EXPECT_EQ(ServiceClient(http, kNoReport).HttpGetText("http://h/"), c.reply) << c.name;
     }
     // The same over a real connection.
     LoopbackServer server;
     server.Reply("/zero", block1 + block2);
-    EXPECT_EQ(ServiceClient(SystemHttpClient(), ProcessStrings{}).HttpGetText(server.Url("/zero")),
+    EXPECT_EQ(ServiceClient(SystemHttpClient(), kNoReport).HttpGetText(server.Url("/zero")),
               "abtail");
 }
 
 TEST(ServiceClientTest, BrokenOffReplyKeepsWhatArrived) {
     PiecewiseHttpClient http({"1.", "0"}, {false, 200});
-    EXPECT_EQ(ServiceClient(http, ProcessStrings{}).HttpGetText("http://h/"), "1.0");
+    EXPECT_EQ(ServiceClient(http, kNoReport).HttpGetText("http://h/"), "1.0");
 }
 
 TEST(ServiceClientTest, ReplyIsCutAtOneMebibyte) {
     LoopbackServer server;
     server.Reply("/huge", std::string(3 << 20, 'x'));
-    EXPECT_EQ(
-        ServiceClient(SystemHttpClient(), ProcessStrings{}).HttpGetText(server.Url("/huge")).size(),
-        kMaxReplyBytes);
+    EXPECT_EQ(ServiceClient(SystemHttpClient(), kNoReport).HttpGetText(server.Url("/huge")).size(),
+              kMaxReplyBytes);
 }
 
 TEST(VersionCheckTest, Outcomes) {
@@ -164,7 +165,7 @@ TEST(VersionCheckTest, Outcomes) {
         {"1.1", 404, VersionOutcome::NoAnswer},
     };
     LoopbackServer server;
-    ServiceClient service(SystemHttpClient(), ProcessStrings{});
+    ServiceClient service(SystemHttpClient(), kNoReport);
     for (const Case& c : cases) {
         server.Reply("/lm.php", c.body, c.status);
         EXPECT_EQ(CheckVersion(service, server.Url("/lm.php"), "1.0"), c.outcome)

@@ -84,10 +84,13 @@ TEST(WallpaperNameTest, WallpaperFavouriteAndTwinRules) {
     EXPECT_EQ(WallpaperFolder::FavouriteTwin("/w/imgs/a.jpg.txt"), "/w/imgs/a.jpg_LMSC.txt");
 }
 
-TEST_F(WallpaperFolderTest, PathIsTheCollectionsImgsFolderReadAtEveryCall) {
+TEST_F(WallpaperFolderTest, PathIsTheCollectionsImgsFolder) {
     EXPECT_EQ(m_folder.FolderPath(), m_collection + "/imgs/");
-    m_collection = "/elsewhere";
-    EXPECT_EQ(m_folder.FolderPath(), "/elsewhere/imgs/");
+    // The folder keeps its own copy of the directory it was made with.
+    std::string elsewhere = "/elsewhere";
+    const WallpaperFolder folder(elsewhere, SystemHttpClient());
+    elsewhere = "/changed";
+    EXPECT_EQ(folder.FolderPath(), "/elsewhere/imgs/");
 }
 
 TEST_F(WallpaperFolderTest, MissingFolderIsNotAnEmptyOne) {
@@ -99,8 +102,8 @@ TEST_F(WallpaperFolderTest, MissingFolderIsNotAnEmptyOne) {
     ASSERT_TRUE(m_folder.List("all"));
     EXPECT_TRUE(m_folder.List("all")->empty());
 
-    m_collection = (m_dir / "gone").string();
-    m_folder.EnsureFolder();  // only one level is created
+    // Only one level is created.
+    WallpaperFolder((m_dir / "gone").string(), SystemHttpClient()).EnsureFolder();
     EXPECT_FALSE(fs::exists(m_dir / "gone"));
 }
 

@@ -24,7 +24,7 @@ public:
     int SetWallpaper(const std::string& path, int layout) override;
 
 private:
-    const GSettingsKeys& m_keys;
+    GSettingsKeys m_keys;  // a copy: a few pointers to static names
 };
 
 }  // namespace lumora

@@ -31,7 +31,7 @@ private:
     bool Holds(const std::string& path) const;
 
     CommandRunner& m_runner;
-    const Kind& m_kind;
+    Kind m_kind;  // a copy: pointers to static names
 };
 
 }  // namespace lumora
