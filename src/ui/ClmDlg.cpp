@@ -353,9 +353,9 @@ bool ClmDlg::RunAction(MainAction action) {
     return false;
 }
 
-void ClmDlg::ForwardWheel(WPARAM wParam) {
+void ClmDlg::ForwardWheel(const MouseEvent& wheel) {
     if (!m_galleryTab.selected) return;
-    if (Wnd* page = m_filterBar.ShownPage()) page->SendMessage(WM_MOUSEWHEEL, wParam, 0);
+    if (Wnd* page = m_filterBar.ShownPage()) page->SendMouse(WM_MOUSEWHEEL, wheel);
 }
 
 void ClmDlg::HidePickerUnlessHovered() {
@@ -377,7 +377,7 @@ bool ClmDlg::PreTranslateMessage(Msg& msg) {
             if (RunAction(TrayCommandAction(msg.wParam))) return false;
             break;
         case WM_MOUSEWHEEL:
-            ForwardWheel(msg.wParam);
+            if (msg.mouse) ForwardWheel(*msg.mouse);
             break;
         case WM_INTERVAL_PICKED:
             m_intervalButton.hovered = 0;

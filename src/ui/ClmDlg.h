@@ -103,7 +103,7 @@ private:
     void OpenHomePage();
     void AddLocalWallpaper();
     void CloseButton();
-    void ForwardWheel(WPARAM wParam);
+    void ForwardWheel(const MouseEvent& wheel);
     void HidePickerUnlessHovered();
     // Runs a tray or panel command; answers true when it was the exit.
     bool RunAction(MainAction action);

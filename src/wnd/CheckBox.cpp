@@ -7,14 +7,13 @@ constexpr int kBox = 13;
 constexpr int kTextGap = 3;
 }  // namespace
 
-void CheckBox::OnClicked()
-{
-    if (ButtonType() == BS_AUTOCHECKBOX) SetCheck(GetCheck() == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
+void CheckBox::OnClicked() {
+    if (ButtonType() == BS_AUTOCHECKBOX)
+        SetCheck(GetCheck() == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
 }
 
-void CheckBox::OnPaint(DC& dc)
-{
-    PaintBackground(dc, WM_CTLCOLORSTATIC);
+void CheckBox::OnPaint(DC& dc) {
+    PaintBackground(dc, CTLCOLOR_STATIC);
     const Rect client = GetClientRect();
     const Rect box = Rect::FromXywh(0, (client.Height() - kBox) / 2, kBox, kBox);
     dc.FillSolidRect(box, RGB(255, 255, 255));
