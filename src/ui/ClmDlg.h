@@ -51,16 +51,6 @@ public:
     int StartHidden() const { return m_tray.StartHidden(); }
     int AutoValue() const { return m_rotation.Flag(); }
     const std::string& AdLinkTarget() const { return m_adTarget; }
-    const std::string& ServiceUrl() const { return m_serviceUrl; }
-    BTButton& OnlineTab() { return m_onlineTab; }
-    BTButton& GalleryTab() { return m_galleryTab; }
-    BTButton& RotationButton() { return m_rotationButton; }
-    BTButton& IntervalButton() { return m_intervalButton; }
-    LMDialog& OnlinePage() { return m_onlinePage; }
-    SCDIALOG& FilterBar() { return m_filterBar; }
-    TimeDLG& IntervalPicker() { return m_intervalPicker; }
-    PPSET& MenuPanel() { return m_menuPanel; }
-    Setting& SettingsDialog() { return m_settings; }
 
 protected:
     void DoDataExchange() override;

@@ -71,6 +71,12 @@ Wnd* WindowSystem::Lookup(HWND hwnd) const {
     return it == m_windows.end() ? nullptr : it->second;
 }
 
+std::vector<Wnd*> WindowSystem::Windows() const {
+    std::vector<Wnd*> windows;
+    for (const auto& [hwnd, wnd] : m_windows) windows.push_back(wnd);
+    return windows;
+}
+
 void WindowSystem::Post(const Msg& msg) {
     m_queue.push_back(msg);
     m_host->Wake();

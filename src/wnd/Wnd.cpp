@@ -73,6 +73,13 @@ bool Wnd::DestroyWindow() {
 
 Wnd* Wnd::FromHandle(HWND hwnd) { return WindowSystem::Get().Lookup(hwnd); }
 
+std::vector<Wnd*> Wnd::OwnedWindows() const {
+    std::vector<Wnd*> owned;
+    for (Wnd* wnd : WindowSystem::Get().Windows())
+        if (wnd->m_owner == this) owned.push_back(wnd);
+    return owned;
+}
+
 Wnd* Wnd::GetParent() const { return m_parent != nullptr ? m_parent : m_owner; }
 
 Wnd* Wnd::GetDlgItem(int id) const {

@@ -53,6 +53,8 @@ public:
     // The tree. GetParent answers the owner for a top-level window, as the system does.
     Wnd* GetParent() const;
     Wnd* GetOwner() const { return m_owner; }
+    // The top-level windows this window owns, in the order they were created.
+    std::vector<Wnd*> OwnedWindows() const;
     const std::vector<Wnd*>& Children() const { return m_children; }  // top of the z-order first
     Wnd* GetDlgItem(int id) const;
     int GetDlgCtrlID() const { return m_id; }

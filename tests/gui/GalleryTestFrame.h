@@ -38,9 +38,9 @@ protected:
     SCDIALOG& OpenGallery() {
         Open();
         ClickControl(kIdGalleryTab);
-        return dlg->FilterBar();
+        return PartOf<SCDIALOG>(*dlg);
     }
-    PageDlg& Shown() { return *dlg->FilterBar().ShownPage(); }
+    PageDlg& Shown() { return *PartOf<SCDIALOG>(*dlg).ShownPage(); }
     // Runs every picture job and the completions they bring back.
     void Drain() {
         host.FinishBackgroundWork();
