@@ -4,11 +4,6 @@
 
 namespace lumora {
 
-namespace {
-constexpr int kDot = 13;
-constexpr int kTextGap = 3;
-}  // namespace
-
 void RadioButton::OnClicked() {
     if (ButtonType() != BS_AUTORADIOBUTTON) return;
     SetCheck(BST_CHECKED);
@@ -28,16 +23,11 @@ void RadioButton::OnClicked() {
     }
 }
 
-void RadioButton::OnPaint(DC& dc) {
-    PaintBackground(dc, CTLCOLOR_STATIC);
-    const Rect client = GetClientRect();
-    const Rect dot = Rect::FromXywh(0, (client.Height() - kDot) / 2, kDot, kDot);
+void RadioButton::DrawMark(DC& dc, const Rect& dot) {
     dc.FillEllipse(dot, RGB(255, 255, 255));
     dc.FrameEllipse(dot, RGB(51, 51, 51));
     if (GetCheck() == BST_CHECKED)
         dc.FillEllipse({dot.left + 4, dot.top + 4, dot.right - 4, dot.bottom - 4}, RGB(51, 51, 51));
-    Rect text{dot.right + kTextGap, 0, client.right, client.bottom};
-    dc.DrawText(GetWindowText(), text, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
 }
 
 }  // namespace lumora
