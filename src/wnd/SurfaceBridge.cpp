@@ -1,5 +1,6 @@
 #include "wnd/SurfaceBridge.h"
 
+#include "platform/Utf8.h"
 #include "wnd/Painter.h"
 #include "wnd/ScrollBar.h"
 #include "wnd/WindowSystem.h"
@@ -98,15 +99,11 @@ void SurfaceBridge::Key(const KeyInput& input) {
     const LPARAM flags = input.down ? 1 : static_cast<LPARAM>(0xC0000001u);
     target->PostMessage(input.down ? WM_KEYDOWN : WM_KEYUP, input.vk, flags);
     if (input.down && !input.text.empty()) {
-        // The first character of the text, as a code point.
-        const auto* s = reinterpret_cast<const unsigned char*>(input.text.data());
-        unsigned cp = s[0];
-        if (cp >= 0xF0 && input.text.size() >= 4)
-            cp = ((cp & 0x07) << 18) | ((s[1] & 0x3F) << 12) | ((s[2] & 0x3F) << 6) | (s[3] & 0x3F);
-        else if (cp >= 0xE0 && input.text.size() >= 3)
-            cp = ((cp & 0x0F) << 12) | ((s[1] & 0x3F) << 6) | (s[2] & 0x3F);
-        else if (cp >= 0xC0 && input.text.size() >= 2)
-            cp = ((cp & 0x1F) << 6) | (s[1] & 0x3F);
+        // The first character of the text, as a code point; a byte that starts no character
+        // stands for itself.
+        const Utf8Character first = DecodeUtf8(input.text, 0);
+        const unsigned cp = first.length > 0 ? static_cast<unsigned>(first.codePoint)
+                                             : static_cast<unsigned char>(input.text[0]);
         target->PostMessage(WM_CHAR, cp, 1);
     }
 }
