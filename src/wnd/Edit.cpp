@@ -8,10 +8,6 @@ Edit::Edit() = default;
 
 Edit::~Edit() { DestroyWindow(); }
 
-bool Edit::Create(DWORD style, const Rect& rect, Wnd* parent, int id) {
-    return CreateEx(0, "", style | WS_CHILD, rect, parent, id);
-}
-
 void Edit::OnCreated() {
     EditOptions options;
     options.multiLine = (GetStyle() & ES_MULTILINE) != 0;
@@ -36,14 +32,6 @@ void Edit::OnReleased() {
     m_native.reset();
     m_nativeFont.reset();
     m_nativeColors.reset();
-}
-
-void Edit::OnPlacementChanged() {
-    if (!m_native) return;
-    const Point origin = SurfaceOrigin();
-    m_native->SetRect(
-        Rect::FromXywh(origin.x, origin.y, RectInParent().Width(), RectInParent().Height()));
-    m_native->SetVisible(IsWindowVisible());
 }
 
 void Edit::SetWindowText(const std::string& text) {
