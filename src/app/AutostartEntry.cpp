@@ -5,9 +5,9 @@
 #include <sstream>
 #include <system_error>
 
-#include "platform/AtomicFile.h"
+#include "base/AtomicFile.h"
+#include "base/Utf8.h"
 #include "platform/UserFiles.h"
-#include "platform/Utf8.h"
 
 namespace lumora {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Geometry.h"
+#include "base/Geometry.h"
 
 typedef struct _cairo cairo_t;
 

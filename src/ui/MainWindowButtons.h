@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/Geometry.h"
+#include "base/Geometry.h"
 
 namespace lumora {
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "platform/Geometry.h"
+#include "base/Geometry.h"
 #include "wnd/WinTypes.h"
 
 namespace lumora {

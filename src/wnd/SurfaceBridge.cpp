@@ -1,6 +1,6 @@
 #include "wnd/SurfaceBridge.h"
 
-#include "platform/Utf8.h"
+#include "base/Utf8.h"
 #include "wnd/Painter.h"
 #include "wnd/ScrollBar.h"
 #include "wnd/WindowSystem.h"

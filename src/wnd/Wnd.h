@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Geometry.h"
+#include "base/Geometry.h"
 #include "platform/Host.h"
 #include "wnd/Brush.h"
 #include "wnd/DC.h"

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/Utf8.h"
+#include "base/Utf8.h"
 
 namespace lumora {
 namespace {

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "platform/Utf8.h"
+#include "base/Utf8.h"
 #include "platform/headless/HeadlessEdit.h"
 #include "platform/headless/HeadlessHost.h"
 
