@@ -23,15 +23,7 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-wait_until() {
-    local timeout=$1
-    shift
-    local deadline=$((SECONDS + timeout))
-    until "$@" >/dev/null 2>&1; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.2
-    done
-}
+source "$root/scripts/lib/wait_until.sh"
 
 # The service: on port 8470, where the program's built-in URLs point; when that port is taken
 # by a running lumora-service it is used as it is, by anything else a free port is taken and

@@ -5,7 +5,8 @@
 #include <sstream>
 #include <system_error>
 
-#include "platform/AtomicFile.h"
+#include "base/AtomicFile.h"
+#include "base/Utf8.h"
 #include "platform/UserFiles.h"
 
 namespace lumora {
@@ -13,38 +14,6 @@ namespace lumora {
 namespace {
 
 constexpr const char* kGroup = "[Desktop Entry]";
-
-// Desktop entries are UTF-8 throughout; an overlong form or a surrogate is not UTF-8 either.
-bool IsUtf8(const std::string& text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        std::size_t length = 0;
-        unsigned code = 0;
-        if (byte < 0x80) {
-            ++i;
-            continue;
-        }
-        if ((byte & 0xE0) == 0xC0)
-            length = 2, code = byte & 0x1F;
-        else if ((byte & 0xF0) == 0xE0)
-            length = 3, code = byte & 0x0F;
-        else if ((byte & 0xF8) == 0xF0)
-            length = 4, code = byte & 0x07;
-        else
-            return false;
-        if (i + length > text.size()) return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) return false;
-            code = (code << 6) | (next & 0x3F);
-        }
-        const unsigned least = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
-        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-        i += length;
-    }
-    return true;
-}
 
 // Control characters other than these three have no escape in a desktop entry's strings.
 bool HasUnwritableControl(const std::string& text) {
@@ -146,7 +115,8 @@ std::string AutostartEntry::ExecValue(const std::string& program) {
 
 std::optional<std::string> AutostartEntry::Contents(const std::string& applicationDirectory) {
     const std::string program = applicationDirectory + "/lumo";
-    if (!IsUtf8(program) || HasUnwritableControl(program)) return std::nullopt;
+    // Desktop entries are UTF-8 throughout; an overlong form or a surrogate is not UTF-8 either.
+    if (!IsWellFormedUtf8(program) || HasUnwritableControl(program)) return std::nullopt;
     std::ostringstream text;
     text << kGroup << "\n"
          << "Type=Application\n"

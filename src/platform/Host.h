@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Geometry.h"
+#include "base/Geometry.h"
 
 typedef struct _cairo cairo_t;
 
@@ -112,12 +112,17 @@ struct EditOptions {
     std::function<bool(const KeyInput&)> key;
 };
 
-class NativeEdit {
+// A native widget placed over a window's rectangle on a surface.
+class NativeWidget {
 public:
-    virtual ~NativeEdit() = default;
-    // Rectangle in client coordinates of the surface the edit was created on.
+    virtual ~NativeWidget() = default;
+    // Rectangle in client coordinates of the surface the widget was created on.
     virtual void SetRect(const Rect& surfaceRect) = 0;
     virtual void SetVisible(bool visible) = 0;
+};
+
+class NativeEdit : public NativeWidget {
+public:
     virtual std::string Text() const = 0;
     virtual void SetText(const std::string& text) = 0;  // does not call `changed`
     virtual void Focus() = 0;
@@ -144,11 +149,8 @@ struct WebViewOptions {
     std::function<void(const std::string& url)> newWindow;
 };
 
-class NativeWebView {
+class NativeWebView : public NativeWidget {
 public:
-    virtual ~NativeWebView() = default;
-    virtual void SetRect(const Rect& surfaceRect) = 0;
-    virtual void SetVisible(bool visible) = 0;
     virtual void Navigate(const std::string& url) = 0;
     // Calls the page's global function `name` without arguments if the page defines one.
     virtual void CallFunction(const std::string& name) = 0;

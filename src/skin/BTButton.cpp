@@ -1,6 +1,6 @@
 #include "skin/BTButton.h"
 
-#include "platform/CodePage936.h"
+#include "base/CodePage936.h"
 #include "skin/ColorFromHex.h"
 #include "skin/PremultiplyAlpha.h"
 
@@ -66,18 +66,26 @@ void BTButton::DrawCaption(DC& dc, const std::string& caption, int width, int he
             // Tab captions are placed for their length in code page 936 bytes; only the two
             // lengths of the program's tabs are drawn at all.
             std::size_t bytes = ToCodePage936(caption).size();
-            if (bytes == 6) x = width / 2;
-            else if (bytes == 8) x = width * 5 / 12;
-            else return;
+            if (bytes == 6)
+                x = width / 2;
+            else if (bytes == 8)
+                x = width * 5 / 12;
+            else
+                return;
             break;
         }
-        case BTS_TOGGLE: x = width * 4 / 12; break;
-        case BTS_POPUP: x = width * 2 / 12; break;
+        case BTS_TOGGLE:
+            x = width * 4 / 12;
+            break;
+        case BTS_POPUP:
+            x = width * 2 / 12;
+            break;
         case BTS_PANEL_ITEM:
             x = width * 3 / 12;
             y = 5;
             break;
-        default: return;
+        default:
+            return;
     }
     dc.ExtTextOut(x, y, ETO_CLIPPED, &clip, caption);
 }

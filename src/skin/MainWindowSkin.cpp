@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "res/ControlIds.h"
 #include "skin/PremultiplyAlpha.h"
 #include "skin/SkinImage.h"
 #include "wnd/DC.h"
@@ -10,11 +11,6 @@
 namespace lumora {
 
 namespace {
-
-constexpr int kIdTitle = 1004;
-constexpr int kIdSearchEdit = 1007;
-constexpr int kIdRotation = 1013;
-constexpr int kIdInterval = 1014;
 
 // The light grey behind the search box, the same as the skin's search field.
 constexpr ColorRef kSearchEditColor = RGB(235, 235, 235);
@@ -53,7 +49,7 @@ Brush MainWindowSkin::CtlColor(DC& dc, int controlId) {
             dc.SetTextColor(RGB(255, 255, 255));
             dc.SetBkMode(TRANSPARENT);
             return Brush::HollowBrush();
-        case kIdSearchEdit:
+        case kIdSearchBox:
             return Brush::SolidColor(kSearchEditColor);
         case kIdRotation:
         case kIdInterval:

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/Geometry.h"
+#include "base/Geometry.h"
 #include "platform/ImageFile.h"
 
 namespace lumora {

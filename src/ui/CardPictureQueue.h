@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Geometry.h"
+#include "base/Geometry.h"
 #include "ui/CardPicture.h"
 #include "wnd/BackgroundJobs.h"
 

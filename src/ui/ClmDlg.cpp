@@ -9,14 +9,14 @@
 #include "app/Config.h"
 #include "app/ConfigKeys.h"
 #include "app/ProcessStrings.h"
+#include "app/WebTarget.h"
 #include "platform/AppDirectory.h"
 #include "platform/NetworkAdapters.h"
 #include "platform/UserFiles.h"
 #include "res/DialogTemplates.h"
-#include "skin/ColorFromHex.h"
 #include "skin/MainWindowSkin.h"
+#include "ui/MainWindowButtons.h"
 #include "ui/PopupPlacement.h"
-#include "ui/WebTarget.h"
 #include "wallpaper/WallpaperApplier.h"
 #include "wallpaper/WallpaperFolder.h"
 #include "wnd/Edit.h"
@@ -129,45 +129,10 @@ bool ClmDlg::OnInitDialog() {
 }
 
 void ClmDlg::SetUpButtons() {
-    m_closeButton.kind = BGK_TITLE;
-    m_closeButton.SetImages(SkinPath("close.png"), SkinPath("close_hover.png"));
-    m_hideButton.kind = BGK_TITLE;
-    m_hideButton.SetImages(SkinPath("suoxiao.png"), SkinPath("suoxiao_hover.png"));
-    m_menuButton.kind = BGK_TITLE;
-    m_menuButton.SetImages(SkinPath("xiala.png"), SkinPath("xiala_hover.png"));
-
-    m_onlineTab.MoveWindow(Rect::FromXywh(5, 36, 123, 30));
-    m_onlineTab.style = BTS_TAB;
-    m_onlineTab.drawImages = true;
+    SetUpMainButtons(*this, m_app.ApplicationDirectory() + "/styles");
     m_onlineTab.selected = 1;
-    m_onlineTab.SetImages(SkinPath("lmk.png"), SkinPath("lmk_press.png"));
-    m_galleryTab.MoveWindow(Rect::FromXywh(130, 36, 123, 30));
-    m_galleryTab.style = BTS_TAB;
-    m_galleryTab.drawImages = true;
     m_galleryTab.selected = 0;
-    m_galleryTab.SetImages(SkinPath("wdlm.png"), SkinPath("wdlm_press.png"));
-
-    m_rotationButton.MoveWindow(Rect::FromXywh(10, 616, 98, 29));
-    m_rotationButton.style = BTS_TOGGLE;
-    m_rotationButton.drawImages = true;
     m_rotationButton.selected = m_rotation.Flag();
-    m_rotationButton.SetImages(SkinPath("bf_btn.png"), SkinPath("zt_btn.png"));
-    m_intervalButton.MoveWindow(Rect::FromXywh(120, 616, 126, 29));
-    m_intervalButton.style = BTS_POPUP;
-    m_intervalButton.drawImages = true;
-    m_intervalButton.SetImages(SkinPath("time_btn.png"), SkinPath("time_btn_press.png"));
-    m_addButton.MoveWindow(Rect::FromXywh(750, 616, 130, 29));
-    m_addButton.style = BTS_TOGGLE;
-    m_addButton.drawImages = true;
-    m_addButton.SetImages(SkinPath("bd_btn.png"), SkinPath("bd_btn_hover.png"));
-
-    m_adLink.color = ColorFromHex("#4B8AF1");
-    m_adLink.mode = TBM_HIGHLIGHT;
-    m_adLink.pinned = 1;
-
-    m_searchButton.kind = BGK_STRETCH;
-    m_searchButton.SetImages(SkinPath("search-btn.png"), "");
-    m_searchButton.MoveWindow(Rect::FromXywh(853, 37, 31, 23));
 }
 
 void ClmDlg::CreatePages() {
@@ -355,9 +320,9 @@ bool ClmDlg::RunAction(MainAction action) {
     return false;
 }
 
-void ClmDlg::ForwardWheel(WPARAM wParam) {
+void ClmDlg::ForwardWheel(const MouseEvent& wheel) {
     if (!m_galleryTab.selected) return;
-    if (Wnd* page = m_filterBar.ShownPage()) page->SendMessage(WM_MOUSEWHEEL, wParam, 0);
+    if (Wnd* page = m_filterBar.ShownPage()) page->SendMouse(WM_MOUSEWHEEL, wheel);
 }
 
 void ClmDlg::HidePickerUnlessHovered() {
@@ -379,7 +344,7 @@ bool ClmDlg::PreTranslateMessage(Msg& msg) {
             if (RunAction(TrayCommandAction(msg.wParam))) return false;
             break;
         case WM_MOUSEWHEEL:
-            ForwardWheel(msg.wParam);
+            if (msg.mouse) ForwardWheel(*msg.mouse);
             break;
         case WM_INTERVAL_PICKED:
             m_intervalButton.hovered = 0;

@@ -4,6 +4,7 @@
 
 #include "app/Config.h"
 #include "app/ServiceClient.h"
+#include "res/ControlIds.h"
 #include "skin/BTButton.h"
 #include "skin/BgButton.h"
 #include "skin/SkinImage.h"
@@ -24,21 +25,6 @@ namespace lumora {
 
 class ClmApp;
 class Edit;
-
-// Control ids of the main window.
-inline constexpr int kIdMenu = 1000;
-inline constexpr int kIdHide = 1001;
-inline constexpr int kIdClose = 1002;
-inline constexpr int kIdIconArea = 1003;
-inline constexpr int kIdTitle = 1004;
-inline constexpr int kIdOnlineTab = 1005;
-inline constexpr int kIdGalleryTab = 1006;
-inline constexpr int kIdSearchBox = 1007;
-inline constexpr int kIdSearch = 1008;
-inline constexpr int kIdRotation = 1013;
-inline constexpr int kIdInterval = 1014;
-inline constexpr int kIdAddLocal = 1016;
-inline constexpr int kIdAdLink = 1017;
 
 // The rotation timer, the only timer of the main window.
 inline constexpr UINT kRotationTimer = 1;
@@ -65,16 +51,6 @@ public:
     int StartHidden() const { return m_tray.StartHidden(); }
     int AutoValue() const { return m_rotation.Flag(); }
     const std::string& AdLinkTarget() const { return m_adTarget; }
-    const std::string& ServiceUrl() const { return m_serviceUrl; }
-    BTButton& OnlineTab() { return m_onlineTab; }
-    BTButton& GalleryTab() { return m_galleryTab; }
-    BTButton& RotationButton() { return m_rotationButton; }
-    BTButton& IntervalButton() { return m_intervalButton; }
-    LMDialog& OnlinePage() { return m_onlinePage; }
-    SCDIALOG& FilterBar() { return m_filterBar; }
-    TimeDLG& IntervalPicker() { return m_intervalPicker; }
-    PPSET& MenuPanel() { return m_menuPanel; }
-    Setting& SettingsDialog() { return m_settings; }
 
 protected:
     void DoDataExchange() override;
@@ -103,7 +79,7 @@ private:
     void OpenHomePage();
     void AddLocalWallpaper();
     void CloseButton();
-    void ForwardWheel(WPARAM wParam);
+    void ForwardWheel(const MouseEvent& wheel);
     void HidePickerUnlessHovered();
     // Runs a tray or panel command; answers true when it was the exit.
     bool RunAction(MainAction action);

@@ -1,13 +1,11 @@
 #pragma once
 
 #include "app/ClmApp.h"
+#include "res/ControlIds.h"
 #include "ui/MyHtmlView.h"
 #include "wnd/Dialog.h"
 
 namespace lumora {
-
-// Control id of the browser view, which takes the place of the template's placeholder.
-inline constexpr int kIdLibraryView = 1009;
 
 // The online wallpaper page: a child window below the tabs that holds the library page of the
 // maker's service in a browser view.

@@ -31,7 +31,8 @@ enum class MainAction { None, Exit, PostHomePage, CheckForUpdate, OpenSettings, 
 
 // WM_COMMAND from the tray menu; other commands are none of its business.
 MainAction TrayCommandAction(WPARAM wParam);
-// WM_PANEL_COMMAND; -1 may arrive as a 32-bit or a pointer-wide all-ones value.
+// WM_PANEL_COMMAND. Its wParam is read as a 32-bit int, so the exit value -1 counts at either
+// width; anything wider is no command.
 MainAction PanelCommandAction(WPARAM wParam);
 
 }  // namespace lumora

@@ -2,9 +2,9 @@
 
 #include "app/Config.h"
 #include "app/ConfigKeys.h"
+#include "app/WebTarget.h"
 #include "platform/Shell.h"
 #include "ui/SearchKeyword.h"
-#include "ui/WebTarget.h"
 #include "wnd/Wnd.h"
 
 namespace lumora {

@@ -1,6 +1,6 @@
 #include "ui/MyHtmlView.h"
 
-#include "ui/WebTarget.h"
+#include "app/WebTarget.h"
 #include "wnd/Messages.h"
 
 namespace lumora {

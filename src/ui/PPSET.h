@@ -1,15 +1,10 @@
 #pragma once
 
+#include "res/ControlIds.h"
 #include "skin/BTButton.h"
 #include "ui/DropDown.h"
 
 namespace lumora {
-
-// Control ids of the menu panel.
-inline constexpr int kIdPanelSettings = 1018;
-inline constexpr int kIdPanelHomePage = 1019;
-inline constexpr int kIdPanelExit = 1020;
-inline constexpr int kIdPanelTitle = 1031;
 
 // One item of the menu panel: its control, skin images and place in the panel.
 struct PanelItem {

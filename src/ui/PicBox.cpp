@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/ProcessStrings.h"
+#include "res/ControlIds.h"
 #include "res/DialogTemplates.h"
 #include "skin/SkinBackground.h"
 #include "wallpaper/WallpaperApplier.h"
@@ -30,7 +31,7 @@ namespace {
 Rect PictureArea() {
     const DialogTemplate& card = DialogResource(kThumbnailCardTemplate);
     for (const DialogItem& item : card.items) {
-        if (item.id == PicBox::kIdPicture) {
+        if (item.id == kIdCardPicture) {
             return DialogUnits(card.pointSize).ToPixels(item.x, item.y, item.cx, item.cy);
         }
     }
@@ -67,8 +68,8 @@ void PicBox::SetPicture(std::optional<CardPicture> picture) {
 }
 
 void PicBox::DoDataExchange() {
-    BindControl(kIdTag, m_tag);
-    BindControl(kIdDelete, m_delete);
+    BindControl(kIdCardTag, m_tag);
+    BindControl(kIdCardDelete, m_delete);
 }
 
 bool PicBox::OnInitDialog() {
@@ -93,7 +94,7 @@ void PicBox::ShowButtons(bool show) {
 // The picture is painted over the client rectangle of the picture area, stretched; the area
 // itself and the buttons paint over it afterwards.
 void PicBox::OnPaint(DC& /*dc*/) {
-    Wnd* area = GetDlgItem(kIdPicture);
+    Wnd* area = GetDlgItem(kIdCardPicture);
     if (area == nullptr) return;
     std::unique_ptr<DC> dc = area->GetDC();
     const Rect rect = area->GetClientRect();
@@ -153,11 +154,11 @@ bool PicBox::PreTranslateMessage(Msg& msg) {
 }
 
 bool PicBox::OnCommand(UINT id, UINT code, Wnd* control) {
-    if (code == BN_CLICKED && id == kIdTag) {
+    if (code == BN_CLICKED && id == kIdCardTag) {
         TagClicked();
         return true;
     }
-    if (code == BN_CLICKED && id == kIdDelete) {
+    if (code == BN_CLICKED && id == kIdCardDelete) {
         DeleteClicked();
         return true;
     }

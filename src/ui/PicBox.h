@@ -16,9 +16,6 @@ namespace lumora {
 // its picture elsewhere and hands it over; until then the card shows a plain neutral face.
 class PicBox : public Dialog {
 public:
-    static constexpr int kIdPicture = 1037;
-    static constexpr int kIdTag = 1042;
-    static constexpr int kIdDelete = 1043;
     // The size its page gives every card.
     static constexpr int kWidth = 205;
     static constexpr int kHeight = 112;

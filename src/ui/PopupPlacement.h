@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Geometry.h"
+#include "base/Geometry.h"
 
 namespace lumora {
 

@@ -1,6 +1,7 @@
 #include "ui/SCDIALOG.h"
 
 #include "app/ProcessStrings.h"
+#include "res/ControlIds.h"
 #include "res/DialogTemplates.h"
 #include "skin/ColorFromHex.h"
 #include "skin/SkinBackground.h"
@@ -23,8 +24,8 @@ SCDIALOG::SCDIALOG() : Dialog(DialogResource(kFilterBarTemplate)) {}
 SCDIALOG::~SCDIALOG() { DestroyWindow(); }
 
 void SCDIALOG::DoDataExchange() {
-    BindControl(kIdAll, m_allButton);
-    BindControl(kIdFavourites, m_favouritesButton);
+    BindControl(kIdFilterAll, m_allButton);
+    BindControl(kIdFilterFavourites, m_favouritesButton);
 }
 
 bool SCDIALOG::OnInitDialog() {
@@ -83,8 +84,8 @@ Brush SCDIALOG::OnCtlColor(DC& dc, Wnd& /*control*/, UINT /*ctlColor*/) {
 }
 
 bool SCDIALOG::OnCommand(UINT id, UINT code, Wnd* control) {
-    if (code == BN_CLICKED && (id == kIdAll || id == kIdFavourites)) {
-        FilterCommand(id == kIdAll ? m_allButton : m_favouritesButton);
+    if (code == BN_CLICKED && (id == kIdFilterAll || id == kIdFilterFavourites)) {
+        FilterCommand(id == kIdFilterAll ? m_allButton : m_favouritesButton);
         return true;
     }
     return Dialog::OnCommand(id, code, control);

@@ -11,8 +11,6 @@ namespace lumora {
 // one of them.
 class SCDIALOG : public Dialog {
 public:
-    static constexpr int kIdAll = 1035;
-    static constexpr int kIdFavourites = 1036;
     static constexpr int kButtonRow = 32;  // the height of the links above the pages
 
     SCDIALOG();

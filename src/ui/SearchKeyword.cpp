@@ -1,6 +1,6 @@
 #include "ui/SearchKeyword.h"
 
-#include "platform/CodePage936.h"
+#include "base/CodePage936.h"
 
 namespace lumora {
 

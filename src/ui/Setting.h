@@ -3,22 +3,13 @@
 #include <string>
 
 #include "app/AutostartEntry.h"
+#include "res/ControlIds.h"
 #include "skin/BgButton.h"
 #include "wnd/Dialog.h"
 
 namespace lumora {
 
 class ClmApp;
-
-// Control ids of the settings dialog (besides IDOK and IDCANCEL).
-inline constexpr int kIdSettingsTitle = 1032;
-inline constexpr int kIdSettingsClose = 1034;
-inline constexpr int kIdAutostartBox = 1022;
-inline constexpr int kIdHideOnClose = 1024;
-inline constexpr int kIdExitOnClose = 1025;
-inline constexpr int kIdCollectionField = 1027;
-inline constexpr int kIdBrowse = 1028;
-inline constexpr int kIdFreeSpace = 1029;
 
 // One image button of the settings dialog: its control, how it draws and its skin images.
 struct SettingsButton {

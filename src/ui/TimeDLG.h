@@ -2,15 +2,11 @@
 
 #include <array>
 
+#include "res/ControlIds.h"
 #include "skin/BTButton.h"
 #include "ui/DropDown.h"
 
 namespace lumora {
-
-// Control ids of the interval picker's entries: entry i is control kIdFirstInterval + i and
-// stands for index i of the rotation's interval table.
-inline constexpr int kIdFirstInterval = 1015;
-inline constexpr int kIntervalEntries = 7;
 
 // The interval picker: a pop-up list of the seven rotation intervals above the interval
 // button. A pick is stored in the settings and posted to the main window as

@@ -25,14 +25,3 @@ constexpr unsigned GetBValue(ColorRef c) { return (c >> 16) & 0xFF; }
 constexpr ColorRef kFaceColor = RGB(240, 240, 240);
 
 }  // namespace lumora
-
-namespace lumora {
-
-// A brush travels through a control-colour message's result as its kind and colour.
-constexpr LRESULT BrushToResult(const Brush& b) { return (static_cast<LRESULT>(b.color) << 2) | b.kind; }
-inline Brush ResultToBrush(LRESULT r)
-{
-    return {static_cast<Brush::Kind>(r & 3), static_cast<ColorRef>(r >> 2)};
-}
-
-}  // namespace lumora

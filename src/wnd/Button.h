@@ -26,8 +26,8 @@ protected:
     void OnPaint(DC& dc) override;
     // A click completed, before the parent hears of it (check boxes toggle here).
     virtual void OnClicked() {}
-    // Fills the background with the brush the parent answers to `message`; answers the brush.
-    Brush PaintBackground(DC& dc, UINT message);
+    // Fills the background with the brush the parent answers for `ctlColor`; answers the brush.
+    Brush PaintBackground(DC& dc, UINT ctlColor);
 
 private:
     bool m_pressed = false;

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "wnd/Button.h"
+#include "wnd/ChoiceButton.h"
 
 namespace lumora {
 
 // A check box: a box with a tick and its caption; an automatic one toggles at every click.
-class CheckBox : public Button {
+class CheckBox : public ChoiceButton {
 protected:
     void OnClicked() override;
-    void OnPaint(DC& dc) override;
+    void DrawMark(DC& dc, const Rect& box) override;
 };
 
 }  // namespace lumora

@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "platform/Geometry.h"
+#include "base/Geometry.h"
 #include "platform/ImageFile.h"
 #include "wnd/Brush.h"
 #include "wnd/Font.h"

@@ -17,8 +17,7 @@ Dialog::~Dialog() { DestroyWindow(); }
 
 void Dialog::BindControl(int id, Wnd& control) { m_bound[id] = &control; }
 
-bool Dialog::Create(Wnd* parent)
-{
+bool Dialog::Create(Wnd* parent) {
     if (IsWindow()) return false;
     const DialogUnits units = Units();
     Rect rect = units.ToPixels(m_template.x, m_template.y, m_template.cx, m_template.cy);
@@ -28,7 +27,8 @@ bool Dialog::Create(Wnd* parent)
         rect = rect.Offset(origin.x, origin.y);
     }
     m_ended = false;
-    if (!CreateEx(m_template.exStyle, m_template.caption, m_template.style & ~WS_VISIBLE, rect, parent, 0))
+    if (!CreateEx(m_template.exStyle, m_template.caption, m_template.style & ~WS_VISIBLE, rect,
+                  parent, 0))
         return false;
     SetFont(Font{m_template.fontFace, m_template.pointSize}, false);
     DoDataExchange();
@@ -40,21 +40,22 @@ bool Dialog::Create(Wnd* parent)
     return IsWindow();
 }
 
-std::unique_ptr<Wnd> Dialog::MakeControl(const DialogItem& item) const
-{
+std::unique_ptr<Wnd> Dialog::MakeControl(const DialogItem& item) const {
     if (item.className == "Edit") return std::make_unique<Edit>();
     if (item.className == "Static") return std::make_unique<Static>();
     switch (item.style & BS_TYPEMASK) {
-    case BS_CHECKBOX:
-    case BS_AUTOCHECKBOX: return std::make_unique<CheckBox>();
-    case BS_RADIOBUTTON:
-    case BS_AUTORADIOBUTTON: return std::make_unique<RadioButton>();
-    default: return std::make_unique<Button>();
+        case BS_CHECKBOX:
+        case BS_AUTOCHECKBOX:
+            return std::make_unique<CheckBox>();
+        case BS_RADIOBUTTON:
+        case BS_AUTORADIOBUTTON:
+            return std::make_unique<RadioButton>();
+        default:
+            return std::make_unique<Button>();
     }
 }
 
-void Dialog::CreateControls()
-{
+void Dialog::CreateControls() {
     const DialogUnits units = Units();
     const Font font{m_template.fontFace, m_template.pointSize};
     for (const DialogItem& item : m_template.items) {
@@ -72,8 +73,7 @@ void Dialog::CreateControls()
     }
 }
 
-int Dialog::DoModal(Wnd* owner)
-{
+int Dialog::DoModal(Wnd* owner) {
     m_modal = true;
     if (!Create(owner)) {
         m_modal = false;
@@ -87,8 +87,7 @@ int Dialog::DoModal(Wnd* owner)
     return m_result;
 }
 
-void Dialog::EndDialog(int result)
-{
+void Dialog::EndDialog(int result) {
     m_result = result;
     m_ended = true;
     ShowWindow(SW_HIDE);
@@ -96,8 +95,7 @@ void Dialog::EndDialog(int result)
     WindowSystem::Get().GetHost().Wake();
 }
 
-bool Dialog::OnCommand(UINT id, UINT code, Wnd*)
-{
+bool Dialog::OnCommand(UINT id, UINT code, Wnd*) {
     if (code != BN_CLICKED) return false;
     if (id == IDOK) {
         OnOK();
@@ -110,10 +108,8 @@ bool Dialog::OnCommand(UINT id, UINT code, Wnd*)
     return false;
 }
 
-bool Dialog::OnEraseBkgnd(DC& dc)
-{
-    const Brush brush = ResultToBrush(SendMessage(WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(&dc),
-                                                  static_cast<LPARAM>(GetSafeHwnd())));
+bool Dialog::OnEraseBkgnd(DC& dc) {
+    const Brush brush = SendCtlColor(dc, *this, CTLCOLOR_DLG);
     dc.FillRect(GetClientRect(), brush);
     return brush.kind != Brush::Hollow;
 }
@@ -122,8 +118,7 @@ void Dialog::OnClose() { SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED
 
 bool Dialog::PreTranslateMessage(Msg& msg) { return IsDialogMessage(msg); }
 
-bool Dialog::IsDialogMessage(Msg& msg)
-{
+bool Dialog::IsDialogMessage(Msg& msg) {
     // A child dialog leaves its keys to the dialog that holds it.
     if ((GetStyle() & WS_CHILD) != 0) return false;
     if (msg.message != WM_KEYDOWN && msg.message != WM_CHAR) return false;
@@ -133,38 +128,41 @@ bool Dialog::IsDialogMessage(Msg& msg)
     if (msg.message == WM_CHAR) return key == '\r' || key == 0x1B || key == '\t';
     Wnd* focus = GetFocus();
     switch (key) {
-    case VK_RETURN: {
-        if (focus != nullptr && dynamic_cast<Edit*>(focus) != nullptr &&
-            (focus->GetStyle() & (ES_MULTILINE | ES_WANTRETURN)) == (ES_MULTILINE | ES_WANTRETURN))
+        case VK_RETURN: {
+            if (focus != nullptr && dynamic_cast<Edit*>(focus) != nullptr &&
+                (focus->GetStyle() & (ES_MULTILINE | ES_WANTRETURN)) ==
+                    (ES_MULTILINE | ES_WANTRETURN))
+                return false;
+            UINT id = IDOK;
+            for (Wnd* child : Children())
+                if (dynamic_cast<Button*>(child) != nullptr &&
+                    (child->GetStyle() & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+                    id = static_cast<UINT>(child->GetDlgCtrlID());
+            Wnd* control = GetDlgItem(static_cast<int>(id));
+            SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                        control != nullptr ? static_cast<LPARAM>(control->GetSafeHwnd()) : 0);
+            return true;
+        }
+        case VK_ESCAPE: {
+            Wnd* control = GetDlgItem(IDCANCEL);
+            SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                        control != nullptr ? static_cast<LPARAM>(control->GetSafeHwnd()) : 0);
+            return true;
+        }
+        case VK_TAB: {
+            if (Wnd* next = NextTabStop(focus, GetKeyState(VK_SHIFT) < 0)) next->SetFocus();
+            return true;
+        }
+        default:
             return false;
-        UINT id = IDOK;
-        for (Wnd* child : Children())
-            if (dynamic_cast<Button*>(child) != nullptr && (child->GetStyle() & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
-                id = static_cast<UINT>(child->GetDlgCtrlID());
-        Wnd* control = GetDlgItem(static_cast<int>(id));
-        SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                    control != nullptr ? static_cast<LPARAM>(control->GetSafeHwnd()) : 0);
-        return true;
-    }
-    case VK_ESCAPE: {
-        Wnd* control = GetDlgItem(IDCANCEL);
-        SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
-                    control != nullptr ? static_cast<LPARAM>(control->GetSafeHwnd()) : 0);
-        return true;
-    }
-    case VK_TAB: {
-        if (Wnd* next = NextTabStop(focus, GetKeyState(VK_SHIFT) < 0)) next->SetFocus();
-        return true;
-    }
-    default: return false;
     }
 }
 
-Wnd* Dialog::NextTabStop(Wnd* from, bool backwards) const
-{
+Wnd* Dialog::NextTabStop(Wnd* from, bool backwards) const {
     std::vector<Wnd*> stops;
     for (Wnd* child : Children())
-        if ((child->GetStyle() & WS_TABSTOP) != 0 && child->IsVisibleFlag() && child->IsWindowEnabled())
+        if ((child->GetStyle() & WS_TABSTOP) != 0 && child->IsVisibleFlag() &&
+            child->IsWindowEnabled())
             stops.push_back(child);
     if (stops.empty()) return nullptr;
     auto it = std::find(stops.begin(), stops.end(), from);
@@ -174,24 +172,20 @@ Wnd* Dialog::NextTabStop(Wnd* from, bool backwards) const
     return stops[backwards ? (index + n - 1) % n : (index + 1) % n];
 }
 
-void Dialog::CheckDlgButton(int id, int check)
-{
+void Dialog::CheckDlgButton(int id, int check) {
     if (auto* button = dynamic_cast<Button*>(GetDlgItem(id))) button->SetCheck(check);
 }
 
-int Dialog::IsDlgButtonChecked(int id) const
-{
+int Dialog::IsDlgButtonChecked(int id) const {
     auto* button = dynamic_cast<Button*>(GetDlgItem(id));
     return button != nullptr ? button->GetCheck() : 0;
 }
 
-void Dialog::SetDlgItemText(int id, const std::string& text)
-{
+void Dialog::SetDlgItemText(int id, const std::string& text) {
     if (Wnd* control = GetDlgItem(id)) control->SetWindowText(text);
 }
 
-std::string Dialog::GetDlgItemText(int id) const
-{
+std::string Dialog::GetDlgItemText(int id) const {
     const Wnd* control = GetDlgItem(id);
     return control != nullptr ? control->GetWindowText() : std::string();
 }

@@ -8,13 +8,7 @@ Edit::Edit() = default;
 
 Edit::~Edit() { DestroyWindow(); }
 
-bool Edit::Create(DWORD style, const Rect& rect, Wnd* parent, int id)
-{
-    return CreateEx(0, "", style | WS_CHILD, rect, parent, id);
-}
-
-void Edit::OnCreated()
-{
+void Edit::OnCreated() {
     EditOptions options;
     options.multiLine = (GetStyle() & ES_MULTILINE) != 0;
     options.readOnly = (GetStyle() & ES_READONLY) != 0;
@@ -34,56 +28,43 @@ void Edit::OnCreated()
     OnPlacementChanged();
 }
 
-void Edit::OnReleased()
-{
+void Edit::OnReleased() {
     m_native.reset();
     m_nativeFont.reset();
     m_nativeColors.reset();
 }
 
-void Edit::OnPlacementChanged()
-{
-    if (!m_native) return;
-    const Point origin = SurfaceOrigin();
-    m_native->SetRect(Rect::FromXywh(origin.x, origin.y, RectInParent().Width(), RectInParent().Height()));
-    m_native->SetVisible(IsWindowVisible());
-}
-
-void Edit::SetWindowText(const std::string& text)
-{
+void Edit::SetWindowText(const std::string& text) {
     Wnd::SetWindowText(text);
     if (m_native) m_native->SetText(text);
 }
 
-std::string Edit::GetWindowText() const { return m_native ? m_native->Text() : Wnd::GetWindowText(); }
+std::string Edit::GetWindowText() const {
+    return m_native ? m_native->Text() : Wnd::GetWindowText();
+}
 
-void Edit::SetRect(const Rect& rect)
-{
+void Edit::SetRect(const Rect& rect) {
     m_formatRect = rect;
     if (m_native) m_native->SetFormattingRect(rect);
 }
 
-void Edit::OnSetFocus(Wnd*)
-{
+void Edit::OnSetFocus(Wnd*) {
     if (m_native && !m_native->HasFocus()) m_native->Focus();
     Notify(EN_SETFOCUS);
 }
 
-void Edit::OnKillFocus(Wnd*)
-{
+void Edit::OnKillFocus(Wnd*) {
     if (m_native && m_native->HasFocus()) m_native->Blur();
     Notify(EN_KILLFOCUS);
 }
 
-void Edit::Notify(UINT code)
-{
+void Edit::Notify(UINT code) {
     if (Wnd* parent = GetParent())
         parent->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(GetDlgCtrlID()), code),
                             static_cast<LPARAM>(GetSafeHwnd()));
 }
 
-bool Edit::NativeKey(const KeyInput& key)
-{
+bool Edit::NativeKey(const KeyInput& key) {
     // The native entry has the key now; the windows above see it first, as a queued key
     // message would pass them, and only an unswallowed key is typed.
     WindowSystem& sys = WindowSystem::Get();
@@ -95,20 +76,19 @@ bool Edit::NativeKey(const KeyInput& key)
     return false;
 }
 
-void Edit::OnPaint(DC& dc)
-{
+void Edit::OnPaint(DC& dc) {
     // The parent colours the box; the native entry shows that text colour over that brush.
     Brush brush;
     const bool readOnly = (GetStyle() & ES_READONLY) != 0;
     if (Wnd* parent = GetParent())
-        brush = ResultToBrush(parent->SendMessage(readOnly ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT,
-                                                  reinterpret_cast<WPARAM>(&dc),
-                                                  static_cast<LPARAM>(GetSafeHwnd())));
+        brush = parent->SendCtlColor(dc, *this, readOnly ? CTLCOLOR_STATIC : CTLCOLOR_EDIT);
     dc.FillRect(GetClientRect(), brush);
     if (!m_native) return;
     std::optional<ColorRef> background;
-    if (brush.kind == Brush::Solid) background = brush.color;
-    else if (brush.kind == Brush::Default) background = kFaceColor;
+    if (brush.kind == Brush::Solid)
+        background = brush.color;
+    else if (brush.kind == Brush::Default)
+        background = kFaceColor;
     const auto colors = std::make_pair(dc.GetTextColor(), background);
     if (m_nativeColors != colors) {
         m_native->SetColors(colors.first, colors.second);

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "wnd/Wnd.h"
+#include "wnd/NativeChild.h"
 
 namespace lumora {
 
@@ -12,12 +12,11 @@ namespace lumora {
 // input methods work as everywhere on the desktop. Single- or multi-line and read-only by its
 // ES_* styles. Focus changes reach the parent as EN_SETFOCUS and EN_KILLFOCUS, typing as
 // EN_CHANGE; keys pass the message pre-translation of the windows above it first.
-class Edit : public Wnd {
+class Edit : public NativeChild {
 public:
     Edit();
     ~Edit() override;
 
-    bool Create(DWORD style, const Rect& rect, Wnd* parent, int id);
     void SetWindowText(const std::string& text) override;
     std::string GetWindowText() const override;
     // The formatting rectangle: where the text goes inside the box (client coordinates).
@@ -28,7 +27,7 @@ public:
 protected:
     void OnCreated() override;
     void OnReleased() override;
-    void OnPlacementChanged() override;
+    NativeWidget* Widget() const override { return m_native.get(); }
     void OnSetFocus(Wnd* old) override;
     void OnKillFocus(Wnd* next) override;
     void OnPaint(DC& dc) override;

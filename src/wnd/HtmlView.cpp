@@ -8,10 +8,6 @@ HtmlView::HtmlView() = default;
 
 HtmlView::~HtmlView() { DestroyWindow(); }
 
-bool HtmlView::Create(DWORD style, const Rect& rect, Wnd* parent, int id) {
-    return CreateEx(0, "", style | WS_CHILD, rect, parent, id);
-}
-
 void HtmlView::OnCreated() {
     WebViewOptions options;
     options.beforeNavigate = [this](const std::string& url) {
@@ -29,14 +25,6 @@ void HtmlView::OnCreated() {
 }
 
 void HtmlView::OnReleased() { m_native.reset(); }
-
-void HtmlView::OnPlacementChanged() {
-    if (!m_native) return;
-    const Point origin = SurfaceOrigin();
-    m_native->SetRect(
-        Rect::FromXywh(origin.x, origin.y, RectInParent().Width(), RectInParent().Height()));
-    m_native->SetVisible(IsWindowVisible());
-}
 
 void HtmlView::Navigate(const std::string& url) {
     if (m_native) m_native->Navigate(url);

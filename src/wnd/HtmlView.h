@@ -3,18 +3,17 @@
 #include <memory>
 #include <string>
 
-#include "wnd/Wnd.h"
+#include "wnd/NativeChild.h"
 
 namespace lumora {
 
 // A window that shows web pages: the host's web view placed over the window's rectangle.
 // Every navigation, frames included, passes OnBeforeNavigate2 first, which may cancel it.
-class HtmlView : public Wnd {
+class HtmlView : public NativeChild {
 public:
     HtmlView();
     ~HtmlView() override;
 
-    bool Create(DWORD style, const Rect& rect, Wnd* parent, int id);
     void Navigate(const std::string& url);
     // Calls the current page's script function `name` without arguments, if the page has it.
     void CallPageFunction(const std::string& name);
@@ -40,7 +39,7 @@ protected:
     virtual void OnNewWindow(const std::string& url);
     void OnCreated() override;
     void OnReleased() override;
-    void OnPlacementChanged() override;
+    NativeWidget* Widget() const override { return m_native.get(); }
 
 private:
     std::unique_ptr<NativeWebView> m_native;

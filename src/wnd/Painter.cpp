@@ -10,8 +10,7 @@ namespace lumora {
 
 namespace {
 
-void RoundRectPath(cairo_t* cr, const RoundRect& r)
-{
+void RoundRectPath(cairo_t* cr, const RoundRect& r) {
     const double rx = std::min(r.ellipseWidth, r.rect.Width()) / 2.0;
     const double ry = std::min(r.ellipseHeight, r.rect.Height()) / 2.0;
     const double l = r.rect.left, t = r.rect.top, rt = r.rect.right, b = r.rect.bottom;
@@ -36,8 +35,7 @@ void RoundRectPath(cairo_t* cr, const RoundRect& r)
 
 }  // namespace
 
-void Painter::PaintSurface(Wnd& top, cairo_t* cr, const Rect& area)
-{
+void Painter::PaintSurface(Wnd& top, cairo_t* cr, const Rect& area) {
     WindowSystem& sys = WindowSystem::Get();
     sys.BeginPaint(top.m_surface, cr);
     cairo_save(cr);
@@ -48,8 +46,7 @@ void Painter::PaintSurface(Wnd& top, cairo_t* cr, const Rect& area)
     sys.EndPaint(top.m_surface);
 }
 
-void Painter::PaintWindow(Wnd& wnd, cairo_t* cr, const Rect& area)
-{
+void Painter::PaintWindow(Wnd& wnd, cairo_t* cr, const Rect& area) {
     if (!wnd.IsVisibleFlag() || !wnd.IsWindow()) return;
     const Point origin = wnd.SurfaceOrigin();
     const Rect self = Rect::FromXywh(origin.x, origin.y, wnd.m_rect.Width(), wnd.m_rect.Height());
@@ -78,11 +75,11 @@ void Painter::PaintWindow(Wnd& wnd, cairo_t* cr, const Rect& area)
     cairo_clip(cr);
     if (erase) {
         DC dc(cr, wnd.GetFont());
-        wnd.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(&dc));
+        wnd.OnEraseBkgnd(dc);
     }
     if (wnd.IsWindow()) {
         DC dc(cr, wnd.GetFont());
-        wnd.SendMessage(WM_PAINT, reinterpret_cast<WPARAM>(&dc));
+        wnd.OnPaint(dc);
     }
     cairo_restore(cr);
     if (wnd.m_vscroll && wnd.m_vscroll->Visible()) {
@@ -100,7 +97,8 @@ void Painter::PaintWindow(Wnd& wnd, cairo_t* cr, const Rect& area)
         const std::vector<Wnd*> children = wnd.m_children;
         for (auto it = children.rbegin(); it != children.rend(); ++it) {
             // A paint handler may destroy windows; only those still in the tree paint.
-            if (WindowSystem::Get().Lookup((*it)->GetSafeHwnd()) == *it) PaintWindow(**it, cr, clientOnSurface);
+            if (WindowSystem::Get().Lookup((*it)->GetSafeHwnd()) == *it)
+                PaintWindow(**it, cr, clientOnSurface);
         }
     }
     cairo_restore(cr);

@@ -4,13 +4,7 @@
 
 namespace lumora {
 
-namespace {
-constexpr int kDot = 13;
-constexpr int kTextGap = 3;
-}  // namespace
-
-void RadioButton::OnClicked()
-{
+void RadioButton::OnClicked() {
     if (ButtonType() != BS_AUTORADIOBUTTON) return;
     SetCheck(BST_CHECKED);
     Wnd* parent = GetParent();
@@ -29,16 +23,11 @@ void RadioButton::OnClicked()
     }
 }
 
-void RadioButton::OnPaint(DC& dc)
-{
-    PaintBackground(dc, WM_CTLCOLORSTATIC);
-    const Rect client = GetClientRect();
-    const Rect dot = Rect::FromXywh(0, (client.Height() - kDot) / 2, kDot, kDot);
+void RadioButton::DrawMark(DC& dc, const Rect& dot) {
     dc.FillEllipse(dot, RGB(255, 255, 255));
     dc.FrameEllipse(dot, RGB(51, 51, 51));
-    if (GetCheck() == BST_CHECKED) dc.FillEllipse({dot.left + 4, dot.top + 4, dot.right - 4, dot.bottom - 4}, RGB(51, 51, 51));
-    Rect text{dot.right + kTextGap, 0, client.right, client.bottom};
-    dc.DrawText(GetWindowText(), text, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    if (GetCheck() == BST_CHECKED)
+        dc.FillEllipse({dot.left + 4, dot.top + 4, dot.right - 4, dot.bottom - 4}, RGB(51, 51, 51));
 }
 
 }  // namespace lumora

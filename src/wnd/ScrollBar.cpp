@@ -21,26 +21,23 @@ constexpr ColorRef kArrowColor = RGB(96, 96, 96);
 
 ScrollBar::ScrollBar(Wnd& owner) : m_owner(owner) {}
 
-ScrollBar::~ScrollBar()
-{
+ScrollBar::~ScrollBar() {
     StopRepeat();
-    if (WindowSystem::Get().ScrollTracking() == this) WindowSystem::Get().SetScrollTracking(nullptr);
+    if (WindowSystem::Get().ScrollTracking() == this)
+        WindowSystem::Get().SetScrollTracking(nullptr);
 }
 
-int ScrollBar::MaxPos() const
-{
+int ScrollBar::MaxPos() const {
     const int span = m_info.page > 0 ? static_cast<int>(m_info.page) - 1 : 0;
     return std::max(m_info.min, m_info.max - span);
 }
 
-bool ScrollBar::Visible() const
-{
+bool ScrollBar::Visible() const {
     if (m_info.max <= m_info.min) return false;
     return static_cast<long long>(m_info.page) <= static_cast<long long>(m_info.max) - m_info.min;
 }
 
-int ScrollBar::Set(const ScrollInfo& info)
-{
+int ScrollBar::Set(const ScrollInfo& info) {
     if ((info.mask & SIF_RANGE) != 0) {
         m_info.min = info.min;
         m_info.max = info.max;
@@ -53,14 +50,12 @@ int ScrollBar::Set(const ScrollInfo& info)
     return m_info.pos;
 }
 
-Rect ScrollBar::Area() const
-{
+Rect ScrollBar::Area() const {
     const Rect w = m_owner.RectInParent();
     return {w.Width() - kWidth, 0, w.Width(), w.Height()};
 }
 
-ScrollBar::Geometry ScrollBar::Layout() const
-{
+ScrollBar::Geometry ScrollBar::Layout() const {
     const Rect a = Area();
     const int arrow = std::min(kWidth, a.Height() / 2);
     Geometry g;
@@ -82,12 +77,12 @@ ScrollBar::Geometry ScrollBar::Layout() const
     return g;
 }
 
-void ScrollBar::Paint(DC& dc) const
-{
+void ScrollBar::Paint(DC& dc) const {
     if (!Visible()) return;
     const Geometry g = Layout();
     dc.FillSolidRect(Area(), kTrackColor);
-    dc.FillSolidRect(Rect{g.thumb.left + 2, g.thumb.top, g.thumb.right - 2, g.thumb.bottom}, kThumbColor);
+    dc.FillSolidRect(Rect{g.thumb.left + 2, g.thumb.top, g.thumb.right - 2, g.thumb.bottom},
+                     kThumbColor);
     const int cx = g.up.left + g.up.Width() / 2;
     const int uy = g.up.top + g.up.Height() / 2;
     const int dy = g.down.top + g.down.Height() / 2;
@@ -95,31 +90,34 @@ void ScrollBar::Paint(DC& dc) const
     dc.FillPolygon({{cx - 4, dy - 2}, {cx + 4, dy - 2}, {cx, dy + 2}}, kArrowColor);
 }
 
-void ScrollBar::Notify(UINT code, int pos)
-{
-    m_owner.SendMessage(WM_VSCROLL, MAKEWPARAM(code, static_cast<unsigned>(pos)), 0);
+void ScrollBar::Notify(UINT code, int pos) {
+    if (m_owner.IsWindow()) m_owner.OnVScroll(code, pos, nullptr);
 }
 
-int ScrollBar::PosForThumbTop(int top) const
-{
+int ScrollBar::PosForThumbTop(int top) const {
     const Geometry g = Layout();
     const int travel = g.track.Height() - g.thumb.Height();
     const int span = MaxPos() - m_info.min;
     if (travel <= 0 || span <= 0) return m_info.min;
     const int offset = std::clamp(top - g.track.top, 0, travel);
-    return m_info.min + static_cast<int>((static_cast<long long>(offset) * span + travel / 2) / travel);
+    return m_info.min +
+           static_cast<int>((static_cast<long long>(offset) * span + travel / 2) / travel);
 }
 
-void ScrollBar::Press(Point p)
-{
+void ScrollBar::Press(Point p) {
     if (!Visible() || Tracking()) return;
     const Geometry g = Layout();
     m_cursor = p;
-    if (g.up.Contains(p)) m_action = Action::LineUp;
-    else if (g.down.Contains(p)) m_action = Action::LineDown;
-    else if (g.thumb.Contains(p)) m_action = Action::Thumb;
-    else if (p.y < g.thumb.top) m_action = Action::PageUp;
-    else m_action = Action::PageDown;
+    if (g.up.Contains(p))
+        m_action = Action::LineUp;
+    else if (g.down.Contains(p))
+        m_action = Action::LineDown;
+    else if (g.thumb.Contains(p))
+        m_action = Action::Thumb;
+    else if (p.y < g.thumb.top)
+        m_action = Action::PageUp;
+    else
+        m_action = Action::PageDown;
     WindowSystem::Get().SetScrollTracking(this);
     m_owner.SetCapture();
     if (m_action == Action::Thumb) {
@@ -131,25 +129,28 @@ void ScrollBar::Press(Point p)
     if (Tracking()) StartRepeat();
 }
 
-void ScrollBar::Step()
-{
+void ScrollBar::Step() {
     const Geometry g = Layout();
     switch (m_action) {
-    case Action::LineUp: Notify(SB_LINEUP, 0); break;
-    case Action::LineDown: Notify(SB_LINEDOWN, 0); break;
-    // Page steps go on only until the thumb reaches the mouse.
-    case Action::PageUp:
-        if (m_cursor.y < g.thumb.top) Notify(SB_PAGEUP, 0);
-        break;
-    case Action::PageDown:
-        if (m_cursor.y >= g.thumb.bottom) Notify(SB_PAGEDOWN, 0);
-        break;
-    default: break;
+        case Action::LineUp:
+            Notify(SB_LINEUP, 0);
+            break;
+        case Action::LineDown:
+            Notify(SB_LINEDOWN, 0);
+            break;
+        // Page steps go on only until the thumb reaches the mouse.
+        case Action::PageUp:
+            if (m_cursor.y < g.thumb.top) Notify(SB_PAGEUP, 0);
+            break;
+        case Action::PageDown:
+            if (m_cursor.y >= g.thumb.bottom) Notify(SB_PAGEDOWN, 0);
+            break;
+        default:
+            break;
     }
 }
 
-void ScrollBar::StartRepeat()
-{
+void ScrollBar::StartRepeat() {
     Host& host = WindowSystem::Get().GetHost();
     m_repeating = false;
     m_repeat = host.StartTimer(kRepeatDelayMs, [this] {
@@ -162,15 +163,13 @@ void ScrollBar::StartRepeat()
     });
 }
 
-void ScrollBar::StopRepeat()
-{
+void ScrollBar::StopRepeat() {
     if (m_repeat != 0) WindowSystem::Get().GetHost().StopTimer(m_repeat);
     m_repeat = 0;
     m_repeating = false;
 }
 
-void ScrollBar::Drag(Point p)
-{
+void ScrollBar::Drag(Point p) {
     if (!Tracking()) return;
     m_cursor = p;
     if (m_action != Action::Thumb) return;
@@ -180,8 +179,7 @@ void ScrollBar::Drag(Point p)
     Notify(SB_THUMBTRACK, pos);
 }
 
-void ScrollBar::Release(Point p)
-{
+void ScrollBar::Release(Point p) {
     if (!Tracking()) return;
     m_cursor = p;
     const Action action = m_action;

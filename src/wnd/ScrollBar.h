@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Geometry.h"
+#include "base/Geometry.h"
 #include "platform/Host.h"
 #include "wnd/ScrollInfo.h"
 #include "wnd/WinTypes.h"

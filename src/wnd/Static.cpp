@@ -2,14 +2,12 @@
 
 namespace lumora {
 
-int Static::OnNcHitTest(Point screen)
-{
+int Static::OnNcHitTest(Point screen) {
     if ((GetStyle() & SS_NOTIFY) == 0) return HTTRANSPARENT;
     return Wnd::OnNcHitTest(screen);
 }
 
-void Static::OnPaint(DC& dc)
-{
+void Static::OnPaint(DC& dc) {
     Wnd* parent = GetParent();
     const Rect client = GetClientRect();
     if ((GetStyle() & SS_TYPEMASK) == SS_OWNERDRAW) {
@@ -19,14 +17,11 @@ void Static::OnPaint(DC& dc)
         info.item = this;
         info.dc = &dc;
         info.rcItem = client;
-        if (parent != nullptr)
-            parent->SendMessage(WM_DRAWITEM, static_cast<WPARAM>(GetDlgCtrlID()), reinterpret_cast<LPARAM>(&info));
+        if (parent != nullptr) parent->SendDrawItem(GetDlgCtrlID(), info);
         return;
     }
     Brush brush;
-    if (parent != nullptr)
-        brush = ResultToBrush(parent->SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(&dc),
-                                                  static_cast<LPARAM>(GetSafeHwnd())));
+    if (parent != nullptr) brush = parent->SendCtlColor(dc, *this, CTLCOLOR_STATIC);
     dc.FillRect(client, brush);
     Rect text = client;
     const UINT align = (GetStyle() & SS_TYPEMASK) == SS_CENTER ? DT_CENTER : DT_LEFT;

@@ -1,5 +1,6 @@
 #include "wnd/SurfaceBridge.h"
 
+#include "base/Utf8.h"
 #include "wnd/Painter.h"
 #include "wnd/ScrollBar.h"
 #include "wnd/WindowSystem.h"
@@ -9,16 +10,20 @@ namespace lumora {
 
 namespace {
 
-UINT ClientMessage(const MouseInput& input)
-{
+UINT ClientMessage(const MouseInput& input) {
     const bool left = input.button == MouseButton::Left;
     const bool right = input.button == MouseButton::Right;
     switch (input.kind) {
-    case MouseInput::Move: return WM_MOUSEMOVE;
-    case MouseInput::Down: return left ? UINT{WM_LBUTTONDOWN} : right ? UINT{WM_RBUTTONDOWN} : 0u;
-    case MouseInput::Up: return left ? UINT{WM_LBUTTONUP} : right ? UINT{WM_RBUTTONUP} : 0u;
-    case MouseInput::Wheel: return WM_MOUSEWHEEL;
-    case MouseInput::Leave: return 0;
+        case MouseInput::Move:
+            return WM_MOUSEMOVE;
+        case MouseInput::Down:
+            return left ? UINT{WM_LBUTTONDOWN} : right ? UINT{WM_RBUTTONDOWN} : 0u;
+        case MouseInput::Up:
+            return left ? UINT{WM_LBUTTONUP} : right ? UINT{WM_RBUTTONUP} : 0u;
+        case MouseInput::Wheel:
+            return WM_MOUSEWHEEL;
+        case MouseInput::Leave:
+            return 0;
     }
     return 0;
 }
@@ -27,12 +32,12 @@ UINT ClientMessage(const MouseInput& input)
 
 void SurfaceBridge::Paint(cairo_t* cr, const Rect& area) { Painter::PaintSurface(m_top, cr, area); }
 
-SurfaceBridge::Hit SurfaceBridge::HitTest(Wnd& wnd, Point screen)
-{
+SurfaceBridge::Hit SurfaceBridge::HitTest(Wnd& wnd, Point screen) {
     if (!wnd.IsVisibleFlag()) return {};
     const Rect rect = wnd.GetWindowRect();
     if (!rect.Contains(screen)) return {};
-    if (const auto& region = wnd.GetWindowRgn(); region && !region->Contains({screen.x - rect.left, screen.y - rect.top}))
+    if (const auto& region = wnd.GetWindowRgn();
+        region && !region->Contains({screen.x - rect.left, screen.y - rect.top}))
         return {};
     const Point client = wnd.ScreenToClient(screen);
     if (wnd.GetClientRect().Contains(client)) {
@@ -41,13 +46,12 @@ SurfaceBridge::Hit SurfaceBridge::HitTest(Wnd& wnd, Point screen)
             if (hit.wnd != nullptr) return hit;
         }
     }
-    const int code = static_cast<int>(wnd.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)));
+    const int code = wnd.OnNcHitTest(screen);
     if (code == HTTRANSPARENT || code == HTNOWHERE) return {};
     return {&wnd, code};
 }
 
-void SurfaceBridge::Mouse(const MouseInput& input)
-{
+void SurfaceBridge::Mouse(const MouseInput& input) {
     WindowSystem& sys = WindowSystem::Get();
     if (input.kind == MouseInput::Leave) {
         if (sys.Capture() == nullptr) sys.MouseOver(nullptr, 0);
@@ -59,8 +63,10 @@ void SurfaceBridge::Mouse(const MouseInput& input)
     if (ScrollBar* bar = sys.ScrollTracking()) {
         Wnd* owner = sys.Capture();
         const Point p = owner != nullptr ? owner->ScreenToClient(screen) : input.client;
-        if (input.kind == MouseInput::Move) bar->Drag(p);
-        else if (input.kind == MouseInput::Up && input.button == MouseButton::Left) bar->Release(p);
+        if (input.kind == MouseInput::Move)
+            bar->Drag(p);
+        else if (input.kind == MouseInput::Up && input.button == MouseButton::Left)
+            bar->Release(p);
         return;
     }
 
@@ -72,52 +78,44 @@ void SurfaceBridge::Mouse(const MouseInput& input)
     const UINT message = ClientMessage(input);
     if (target == nullptr || message == 0) return;
 
-    if (input.kind != MouseInput::Wheel)
-        target->SendMessage(WM_SETCURSOR, target->GetSafeHwnd(), MAKELPARAM(code, message));
+    if (input.kind != MouseInput::Wheel) target->OnSetCursor(*target, code, message);
     if (!target->IsWindow()) return;
 
     if (input.kind == MouseInput::Wheel) {
-        target->PostMessage(WM_MOUSEWHEEL,
-                            MAKEWPARAM(input.keyState, static_cast<unsigned short>(input.wheelDelta)),
-                            MAKELPARAM(screen.x, screen.y));
+        target->PostMouse(WM_MOUSEWHEEL, {input.keyState, screen, input.wheelDelta});
     } else if (code == HTCLIENT) {
-        const Point p = target->ScreenToClient(screen);
-        target->PostMessage(message, input.keyState, MAKELPARAM(p.x, p.y));
+        target->PostMouse(message, {input.keyState, target->ScreenToClient(screen)});
     } else if (message == WM_LBUTTONDOWN) {
-        target->PostMessage(WM_NCLBUTTONDOWN, static_cast<WPARAM>(code), MAKELPARAM(screen.x, screen.y));
+        target->PostMouse(WM_NCLBUTTONDOWN, {input.keyState, screen, 0, code});
     } else if (message == WM_MOUSEMOVE) {
-        target->PostMessage(WM_NCMOUSEMOVE, static_cast<WPARAM>(code), MAKELPARAM(screen.x, screen.y));
+        target->PostMouse(WM_NCMOUSEMOVE, {input.keyState, screen, 0, code});
     }
 }
 
-void SurfaceBridge::Key(const KeyInput& input)
-{
+void SurfaceBridge::Key(const KeyInput& input) {
     WindowSystem& sys = WindowSystem::Get();
     Wnd* focus = sys.Focus();
     Wnd* target = focus != nullptr && (focus == &m_top || m_top.IsChild(focus)) ? focus : &m_top;
     const LPARAM flags = input.down ? 1 : static_cast<LPARAM>(0xC0000001u);
     target->PostMessage(input.down ? WM_KEYDOWN : WM_KEYUP, input.vk, flags);
     if (input.down && !input.text.empty()) {
-        // The first character of the text, as a code point.
-        const auto* s = reinterpret_cast<const unsigned char*>(input.text.data());
-        unsigned cp = s[0];
-        if (cp >= 0xF0 && input.text.size() >= 4) cp = ((cp & 0x07) << 18) | ((s[1] & 0x3F) << 12) | ((s[2] & 0x3F) << 6) | (s[3] & 0x3F);
-        else if (cp >= 0xE0 && input.text.size() >= 3) cp = ((cp & 0x0F) << 12) | ((s[1] & 0x3F) << 6) | (s[2] & 0x3F);
-        else if (cp >= 0xC0 && input.text.size() >= 2) cp = ((cp & 0x1F) << 6) | (s[1] & 0x3F);
+        // The first character of the text, as a code point; a byte that starts no character
+        // stands for itself.
+        const Utf8Character first = DecodeUtf8(input.text, 0);
+        const unsigned cp = first.length > 0 ? static_cast<unsigned>(first.codePoint)
+                                             : static_cast<unsigned char>(input.text[0]);
         target->PostMessage(WM_CHAR, cp, 1);
     }
 }
 
-void SurfaceBridge::Exposed()
-{
+void SurfaceBridge::Exposed() {
     m_top.SendMessage(WM_NCPAINT, 1);
     if (m_top.IsWindow()) m_top.Invalidate(true);
 }
 
-void SurfaceBridge::Moved(const Rect& screen)
-{
+void SurfaceBridge::Moved(const Rect& screen) {
     m_top.m_rect = screen;
-    m_top.SendMessage(WM_MOVE, 0, MAKELPARAM(screen.left, screen.top));
+    if (m_top.IsWindow()) m_top.OnMove(screen.left, screen.top);
 }
 
 void SurfaceBridge::CloseRequested() { m_top.PostMessage(WM_CLOSE); }

@@ -11,16 +11,14 @@ namespace {
 constexpr unsigned kDefaultHoverMs = 400;
 }  // namespace
 
-WindowSystem& WindowSystem::Get()
-{
+WindowSystem& WindowSystem::Get() {
     static WindowSystem system;
     Host* host = &CurrentHost();
     if (system.m_host != host || system.m_generation != CurrentHostGeneration()) system.Bind(host);
     return system;
 }
 
-void WindowSystem::Bind(Host* host)
-{
+void WindowSystem::Bind(Host* host) {
     // Windows of an earlier host are gone with it; nothing of theirs may reach the new one.
     m_host = host;
     m_generation = CurrentHostGeneration();
@@ -36,21 +34,18 @@ void WindowSystem::Bind(Host* host)
     m_host->SetWakeHandler([this] { DrainQueue(); });
 }
 
-HWND WindowSystem::Register(Wnd* wnd)
-{
+HWND WindowSystem::Register(Wnd* wnd) {
     const HWND hwnd = m_nextHandle++;
     m_windows.emplace(hwnd, wnd);
     return hwnd;
 }
 
-void WindowSystem::Unregister(Wnd* wnd)
-{
+void WindowSystem::Unregister(Wnd* wnd) {
     Forget(wnd);
     m_windows.erase(wnd->GetSafeHwnd());
 }
 
-void WindowSystem::Forget(Wnd* wnd)
-{
+void WindowSystem::Forget(Wnd* wnd) {
     const HWND hwnd = wnd->GetSafeHwnd();
     if (m_capture == hwnd) m_capture = 0;
     if (m_focus == hwnd) m_focus = 0;
@@ -71,20 +66,23 @@ void WindowSystem::Forget(Wnd* wnd)
     }
 }
 
-Wnd* WindowSystem::Lookup(HWND hwnd) const
-{
+Wnd* WindowSystem::Lookup(HWND hwnd) const {
     auto it = m_windows.find(hwnd);
     return it == m_windows.end() ? nullptr : it->second;
 }
 
-void WindowSystem::Post(const Msg& msg)
-{
+std::vector<Wnd*> WindowSystem::Windows() const {
+    std::vector<Wnd*> windows;
+    for (const auto& [hwnd, wnd] : m_windows) windows.push_back(wnd);
+    return windows;
+}
+
+void WindowSystem::Post(const Msg& msg) {
     m_queue.push_back(msg);
     m_host->Wake();
 }
 
-void WindowSystem::DrainQueue()
-{
+void WindowSystem::DrainQueue() {
     while (!m_queue.empty()) {
         Msg msg = m_queue.front();
         m_queue.pop_front();
@@ -98,12 +96,16 @@ void WindowSystem::DrainQueue()
             SetKey(static_cast<UINT>(msg.wParam), msg.message == WM_KEYDOWN);
         if (Lookup(msg.hwnd) == nullptr) continue;
         if (PreTranslate(msg)) continue;
-        if (Wnd* wnd = Lookup(msg.hwnd)) wnd->WindowProc(msg.message, msg.wParam, msg.lParam);
+        if (Wnd* wnd = Lookup(msg.hwnd)) {
+            if (msg.mouse)
+                wnd->SendMouse(msg.message, *msg.mouse);
+            else
+                wnd->WindowProc(msg.message, msg.wParam, msg.lParam);
+        }
     }
 }
 
-bool WindowSystem::PreTranslate(Msg& msg)
-{
+bool WindowSystem::PreTranslate(Msg& msg) {
     for (Wnd* wnd = Lookup(msg.hwnd); wnd != nullptr;) {
         const HWND next = wnd->GetParent() != nullptr ? wnd->GetParent()->GetSafeHwnd() : 0;
         if (wnd->PreTranslateMessage(msg)) return true;
@@ -119,8 +121,7 @@ void WindowSystem::SetCapture(Wnd* wnd) { m_capture = wnd != nullptr ? wnd->GetS
 
 Wnd* WindowSystem::Focus() const { return Lookup(m_focus); }
 
-void WindowSystem::SetFocus(Wnd* wnd)
-{
+void WindowSystem::SetFocus(Wnd* wnd) {
     const HWND next = wnd != nullptr ? wnd->GetSafeHwnd() : 0;
     if (next == m_focus) return;
     const HWND old = m_focus;
@@ -131,8 +132,7 @@ void WindowSystem::SetFocus(Wnd* wnd)
     if (Wnd* nextWnd = Lookup(next)) nextWnd->SendMessage(WM_SETFOCUS, old);
 }
 
-bool WindowSystem::TrackMouse(Wnd& wnd, DWORD flags, DWORD hoverTime)
-{
+bool WindowSystem::TrackMouse(Wnd& wnd, DWORD flags, DWORD hoverTime) {
     const HWND hwnd = wnd.GetSafeHwnd();
     if (hwnd == 0) return false;
     if ((flags & TME_CANCEL) != 0) {
@@ -169,26 +169,23 @@ bool WindowSystem::TrackMouse(Wnd& wnd, DWORD flags, DWORD hoverTime)
     return true;
 }
 
-void WindowSystem::PostHover()
-{
+void WindowSystem::PostHover() {
     Wnd* wnd = Lookup(m_tracking.hwnd);
     m_tracking.flags &= ~TME_HOVER;
     if (wnd == nullptr) return;
     const Point p = wnd->ScreenToClient(m_host->CursorPos());
     UINT keys = 0;
     if (KeyDown(VK_SHIFT)) keys |= MK_SHIFT;
-    Post({m_tracking.hwnd, WM_MOUSEHOVER, keys, MAKELPARAM(p.x, p.y)});
+    Post({m_tracking.hwnd, WM_MOUSEHOVER, 0, 0, MouseEvent{keys, p}});
     if ((m_tracking.flags & TME_LEAVE) == 0) m_tracking = {};
 }
 
-void WindowSystem::StopHoverTimer()
-{
+void WindowSystem::StopHoverTimer() {
     if (m_tracking.hoverTimer != 0) m_host->StopTimer(m_tracking.hoverTimer);
     m_tracking.hoverTimer = 0;
 }
 
-void WindowSystem::MouseOver(Wnd* wnd, SurfaceId surface)
-{
+void WindowSystem::MouseOver(Wnd* wnd, SurfaceId surface) {
     const HWND hwnd = wnd != nullptr ? wnd->GetSafeHwnd() : 0;
     m_mouseSurface = surface;
     m_mouseOver = hwnd;
@@ -203,8 +200,7 @@ void WindowSystem::MouseOver(Wnd* wnd, SurfaceId surface)
     }
 }
 
-UINT WindowSystem::SetTimer(Wnd& wnd, UINT id, UINT ms)
-{
+UINT WindowSystem::SetTimer(Wnd& wnd, UINT id, UINT ms) {
     const TimerKey key{wnd.GetSafeHwnd(), id};
     if (key.hwnd == 0) return 0;
     // A running timer of the same id is replaced: its period starts again.
@@ -219,8 +215,7 @@ UINT WindowSystem::SetTimer(Wnd& wnd, UINT id, UINT ms)
     return id;
 }
 
-bool WindowSystem::KillTimer(Wnd& wnd, UINT id)
-{
+bool WindowSystem::KillTimer(Wnd& wnd, UINT id) {
     auto it = m_timers.find({wnd.GetSafeHwnd(), id});
     if (it == m_timers.end()) return false;
     m_host->StopTimer(it->second.hostTimer);
@@ -229,13 +224,11 @@ bool WindowSystem::KillTimer(Wnd& wnd, UINT id)
     return true;
 }
 
-void WindowSystem::SetKey(UINT vk, bool down)
-{
+void WindowSystem::SetKey(UINT vk, bool down) {
     if (vk < m_keys.size()) m_keys[vk] = down;
 }
 
-void WindowSystem::BeginPaint(SurfaceId surface, cairo_t* cr)
-{
+void WindowSystem::BeginPaint(SurfaceId surface, cairo_t* cr) {
     Painting p;
     p.cr = cr;
     cairo_matrix_t m;
@@ -246,14 +239,12 @@ void WindowSystem::BeginPaint(SurfaceId surface, cairo_t* cr)
 
 void WindowSystem::EndPaint(SurfaceId surface) { m_painting.erase(surface); }
 
-const WindowSystem::Painting* WindowSystem::PaintingOn(SurfaceId surface) const
-{
+const WindowSystem::Painting* WindowSystem::PaintingOn(SurfaceId surface) const {
     auto it = m_painting.find(surface);
     return it == m_painting.end() ? nullptr : &it->second;
 }
 
-cairo_t* WindowSystem::ScratchContext()
-{
+cairo_t* WindowSystem::ScratchContext() {
     if (m_scratch == nullptr) {
         m_scratchSurface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
         m_scratch = cairo_create(m_scratchSurface);

@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <utility>
+#include <vector>
 
 #include "platform/Host.h"
 #include "wnd/Msg.h"
@@ -30,6 +31,8 @@ public:
     HWND Register(Wnd* wnd);
     void Unregister(Wnd* wnd);
     Wnd* Lookup(HWND hwnd) const;
+    // Every window that exists, in the order of creation.
+    std::vector<Wnd*> Windows() const;
 
     void Post(const Msg& msg);
     // Takes queued messages one by one: pre-translation along the window's parent chain, then

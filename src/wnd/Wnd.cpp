@@ -12,9 +12,8 @@ Wnd::Wnd() = default;
 
 Wnd::~Wnd() { DestroyWindow(); }
 
-bool Wnd::CreateEx(DWORD exStyle, const std::string& text, DWORD style, const Rect& rect, Wnd* parent,
-                   int id)
-{
+bool Wnd::CreateEx(DWORD exStyle, const std::string& text, DWORD style, const Rect& rect,
+                   Wnd* parent, int id) {
     if (IsWindow()) return false;
     if ((style & WS_CHILD) != 0 && (parent == nullptr || !parent->IsWindow())) return false;
     WindowSystem& sys = WindowSystem::Get();
@@ -48,8 +47,7 @@ bool Wnd::CreateEx(DWORD exStyle, const std::string& text, DWORD style, const Re
     return true;
 }
 
-bool Wnd::DestroyWindow()
-{
+bool Wnd::DestroyWindow() {
     if (!IsWindow()) return false;
     WindowSystem& sys = WindowSystem::Get();
     // The destroy notice reaches this window before its children, as on the system.
@@ -75,38 +73,41 @@ bool Wnd::DestroyWindow()
 
 Wnd* Wnd::FromHandle(HWND hwnd) { return WindowSystem::Get().Lookup(hwnd); }
 
+std::vector<Wnd*> Wnd::OwnedWindows() const {
+    std::vector<Wnd*> owned;
+    for (Wnd* wnd : WindowSystem::Get().Windows())
+        if (wnd->m_owner == this) owned.push_back(wnd);
+    return owned;
+}
+
 Wnd* Wnd::GetParent() const { return m_parent != nullptr ? m_parent : m_owner; }
 
-Wnd* Wnd::GetDlgItem(int id) const
-{
+Wnd* Wnd::GetDlgItem(int id) const {
     for (Wnd* child : m_children)
         if (child->m_id == id) return child;
     return nullptr;
 }
 
-bool Wnd::IsChild(const Wnd* descendant) const
-{
-    for (const Wnd* w = descendant != nullptr ? descendant->m_parent : nullptr; w != nullptr; w = w->m_parent)
+bool Wnd::IsChild(const Wnd* descendant) const {
+    for (const Wnd* w = descendant != nullptr ? descendant->m_parent : nullptr; w != nullptr;
+         w = w->m_parent)
         if (w == this) return true;
     return false;
 }
 
-Wnd* Wnd::GetTopLevel()
-{
+Wnd* Wnd::GetTopLevel() {
     Wnd* w = this;
     while (w->m_parent != nullptr) w = w->m_parent;
     return w;
 }
 
-const Wnd* Wnd::GetTopLevel() const
-{
+const Wnd* Wnd::GetTopLevel() const {
     const Wnd* w = this;
     while (w->m_parent != nullptr) w = w->m_parent;
     return w;
 }
 
-void Wnd::BringToTop()
-{
+void Wnd::BringToTop() {
     if (m_parent == nullptr) {
         SetForegroundWindow();
         return;
@@ -117,16 +118,14 @@ void Wnd::BringToTop()
     Invalidate(true);
 }
 
-void Wnd::ModifyStyle(DWORD remove, DWORD add)
-{
+void Wnd::ModifyStyle(DWORD remove, DWORD add) {
     // Visibility changes only through ShowWindow.
     remove &= ~WS_VISIBLE;
     add &= ~WS_VISIBLE;
     m_style = (m_style & ~remove) | add;
 }
 
-void Wnd::ModifyStyleEx(DWORD remove, DWORD add)
-{
+void Wnd::ModifyStyleEx(DWORD remove, DWORD add) {
     const DWORD old = m_exStyle;
     m_exStyle = (m_exStyle & ~remove) | add;
     const DWORD taskbarBits = WS_EX_TOOLWINDOW | WS_EX_APPWINDOW;
@@ -137,36 +136,42 @@ void Wnd::ModifyStyleEx(DWORD remove, DWORD add)
     }
 }
 
-void Wnd::SetWindowText(const std::string& text)
-{
+void Wnd::SetWindowText(const std::string& text) {
     m_text = text;
     if (m_surface != 0) WindowSystem::Get().GetHost().SetSurfaceTitle(m_surface, text);
     Invalidate(true);
 }
 
-void Wnd::SetFont(const Font& font, bool redraw)
-{
+void Wnd::SetFont(const Font& font, bool redraw) {
     m_font = font;
     if (redraw) Invalidate(true);
 }
 
-Font Wnd::GetFont() const
-{
+Font Wnd::GetFont() const {
     for (const Wnd* w = this; w != nullptr; w = w->m_parent)
         if (w->m_font) return *w->m_font;
     return Font{};
 }
 
-LRESULT Wnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
-{
+LRESULT Wnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (!IsWindow()) return 0;
     return WindowProc(message, wParam, lParam);
 }
 
-bool Wnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
-{
+bool Wnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (!IsWindow()) return false;
     WindowSystem::Get().Post({m_hwnd, message, wParam, lParam});
+    return true;
+}
+
+LRESULT Wnd::SendMouse(UINT message, const MouseEvent& event) {
+    if (!IsWindow()) return 0;
+    return MouseProc(message, event);
+}
+
+bool Wnd::PostMouse(UINT message, const MouseEvent& event) {
+    if (!IsWindow()) return false;
+    WindowSystem::Get().Post({m_hwnd, message, 0, 0, event});
     return true;
 }
 
@@ -176,8 +181,7 @@ UINT Wnd::SetTimer(UINT id, UINT ms) { return WindowSystem::Get().SetTimer(*this
 
 bool Wnd::KillTimer(UINT id) { return WindowSystem::Get().KillTimer(*this, id); }
 
-void Wnd::SetCapture()
-{
+void Wnd::SetCapture() {
     if (IsWindow()) WindowSystem::Get().SetCapture(this);
 }
 
@@ -185,8 +189,7 @@ void Wnd::ReleaseCapture() { WindowSystem::Get().SetCapture(nullptr); }
 
 Wnd* Wnd::GetCapture() { return WindowSystem::Get().Capture(); }
 
-Wnd* Wnd::SetFocus()
-{
+Wnd* Wnd::SetFocus() {
     WindowSystem& sys = WindowSystem::Get();
     Wnd* old = sys.Focus();
     if (IsWindow()) sys.SetFocus(this);
@@ -195,28 +198,25 @@ Wnd* Wnd::SetFocus()
 
 Wnd* Wnd::GetFocus() { return WindowSystem::Get().Focus(); }
 
-void Wnd::SetForegroundWindow()
-{
+void Wnd::SetForegroundWindow() {
     // A hidden window stays hidden, as on the system (raising a surface would show it).
     Wnd* top = IsWindow() ? GetTopLevel() : nullptr;
     if (top == nullptr || !top->IsWindowVisible()) return;
     WindowSystem::Get().GetHost().SetForeground(top->m_surface);
 }
 
-void Wnd::BeginMoveDrag()
-{
+void Wnd::BeginMoveDrag() {
     if (!IsWindow()) return;
     Wnd* top = GetTopLevel();
     WindowSystem::Get().GetHost().BeginMoveDrag(top->m_surface, lumora::GetCursorPos());
 }
 
-int Wnd::MessageBox(const std::string& text, const std::string& caption, UINT type)
-{
-    return WindowSystem::Get().GetHost().MessageBox(IsWindow() ? GetSurface() : 0, text, caption, type);
+int Wnd::MessageBox(const std::string& text, const std::string& caption, UINT type) {
+    return WindowSystem::Get().GetHost().MessageBox(IsWindow() ? GetSurface() : 0, text, caption,
+                                                    type);
 }
 
-int Wnd::SetScrollInfo(int bar, const ScrollInfo& info, bool redraw)
-{
+int Wnd::SetScrollInfo(int bar, const ScrollInfo& info, bool redraw) {
     if (bar != SB_VERT || !IsWindow()) return 0;
     if (!m_vscroll) m_vscroll = std::make_unique<ScrollBar>(*this);
     const bool wasVisible = m_vscroll->Visible();
@@ -225,7 +225,7 @@ int Wnd::SetScrollInfo(int bar, const ScrollInfo& info, bool redraw)
         // The client area grows or shrinks by the bar.
         Invalidate(true);
         const Rect client = GetClientRect();
-        SendMessage(WM_SIZE, 0, MAKELPARAM(client.Width(), client.Height()));
+        if (IsWindow()) OnSize(0, client.Width(), client.Height());
     } else if (redraw && m_vscroll->Visible()) {
         const Rect area = m_vscroll->Area();
         const Point origin = SurfaceOrigin();
@@ -234,8 +234,7 @@ int Wnd::SetScrollInfo(int bar, const ScrollInfo& info, bool redraw)
     return pos;
 }
 
-bool Wnd::GetScrollInfo(int bar, ScrollInfo& info) const
-{
+bool Wnd::GetScrollInfo(int bar, ScrollInfo& info) const {
     if (bar != SB_VERT) return false;
     const UINT mask = info.mask;
     info = m_vscroll ? m_vscroll->Get() : ScrollInfo{};
@@ -243,24 +242,20 @@ bool Wnd::GetScrollInfo(int bar, ScrollInfo& info) const
     return true;
 }
 
-int Wnd::GetScrollPos(int bar) const
-{
+int Wnd::GetScrollPos(int bar) const {
     if (bar != SB_VERT || !m_vscroll) return 0;
     return m_vscroll->Pos();
 }
 
-bool PostMessage(Wnd* wnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
+bool PostMessage(Wnd* wnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return wnd != nullptr && wnd->PostMessage(message, wParam, lParam);
 }
 
-LRESULT SendMessage(Wnd* wnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
+LRESULT SendMessage(Wnd* wnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return wnd != nullptr ? wnd->SendMessage(message, wParam, lParam) : 0;
 }
 
-bool TrackMouseEvent(Wnd& wnd, DWORD flags, DWORD hoverTime)
-{
+bool TrackMouseEvent(Wnd& wnd, DWORD flags, DWORD hoverTime) {
     return WindowSystem::Get().TrackMouse(wnd, flags, hoverTime);
 }
 
@@ -268,12 +263,13 @@ Point GetCursorPos() { return WindowSystem::Get().GetHost().CursorPos(); }
 
 Size GetScreenSize() { return WindowSystem::Get().GetHost().ScreenSize(); }
 
-void SetCursor(CursorShape shape)
-{
+void SetCursor(CursorShape shape) {
     WindowSystem& sys = WindowSystem::Get();
     if (sys.MouseSurface() != 0) sys.GetHost().SetCursor(sys.MouseSurface(), shape);
 }
 
-short GetKeyState(UINT vk) { return WindowSystem::Get().KeyDown(vk) ? static_cast<short>(0x8000) : 0; }
+short GetKeyState(UINT vk) {
+    return WindowSystem::Get().KeyDown(vk) ? static_cast<short>(0x8000) : 0;
+}
 
 }  // namespace lumora

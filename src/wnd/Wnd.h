@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Geometry.h"
+#include "base/Geometry.h"
 #include "platform/Host.h"
 #include "wnd/Brush.h"
 #include "wnd/DC.h"
@@ -42,8 +42,8 @@ public:
     // A window with WS_CHILD becomes a child of `parent`; any other becomes a top-level surface
     // of the host, owned by `parent` when one is given. `rect` is in the parent's client
     // coordinates, or in screen coordinates for a top-level window.
-    bool CreateEx(DWORD exStyle, const std::string& text, DWORD style, const Rect& rect, Wnd* parent,
-                  int id = 0);
+    bool CreateEx(DWORD exStyle, const std::string& text, DWORD style, const Rect& rect,
+                  Wnd* parent, int id = 0);
     // Destroys the children first, then this window; the object stays and can be created again.
     bool DestroyWindow();
     bool IsWindow() const { return m_hwnd != 0; }
@@ -53,6 +53,8 @@ public:
     // The tree. GetParent answers the owner for a top-level window, as the system does.
     Wnd* GetParent() const;
     Wnd* GetOwner() const { return m_owner; }
+    // The top-level windows this window owns, in the order they were created.
+    std::vector<Wnd*> OwnedWindows() const;
     const std::vector<Wnd*>& Children() const { return m_children; }  // top of the z-order first
     Wnd* GetDlgItem(int id) const;
     int GetDlgCtrlID() const { return m_id; }
@@ -109,10 +111,22 @@ public:
 
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     bool PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // A mouse message (WM_MOUSEMOVE, the buttons, WM_MOUSEWHEEL, WM_MOUSEHOVER, the non-client
+    // ones) with its input carried whole.
+    LRESULT SendMouse(UINT message, const MouseEvent& event);
+    bool PostMouse(UINT message, const MouseEvent& event);
+    // What a control asks its parent while it paints: the colouring of `control` (a CTLCOLOR_
+    // kind), and the drawing of an owner-drawn control.
+    Brush SendCtlColor(DC& dc, Wnd& control, UINT ctlColor) {
+        return OnCtlColor(dc, control, ctlColor);
+    }
+    void SendDrawItem(int id, DrawItemInfo& info) { OnDrawItem(id, info); }
     // Offered every queued message addressed to this window or to a window below it (and, for
     // owned pop-ups, to their owner) before dispatch; answer true to swallow it.
     virtual bool PreTranslateMessage(Msg& msg);
-    // The one switch that turns a message into a call of a typed handler.
+    // The one switch that turns a message into a call of a typed handler. Mouse input from the
+    // host and the framework's own painting, colouring, sizing and scrolling calls reach their
+    // handlers typed, without passing here.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Starts or replaces timer `id`: WM_TIMER is queued every `ms` milliseconds.
@@ -195,6 +209,9 @@ private:
     friend class SurfaceBridge;
     friend class ScrollBar;
 
+    // The switch of mouse messages, for input carried typed and for mouse messages sent with
+    // their Win32 parameters alike.
+    LRESULT MouseProc(UINT message, const MouseEvent& event);
     void NotifyPlacement();
     void InvalidateInSurface(const Rect& surfaceRect, bool erase);
 
@@ -210,10 +227,10 @@ private:
     std::optional<Font> m_font;
     std::optional<RoundRect> m_region;
     std::unique_ptr<ScrollBar> m_vscroll;
-    SurfaceId m_surface = 0;           // top-level windows only
+    SurfaceId m_surface = 0;  // top-level windows only
     std::unique_ptr<class SurfaceBridge> m_bridge;
-    bool m_needErase = false;          // an erasing invalidation is pending
-    bool m_invalid = false;            // an invalidation of this window is pending
+    bool m_needErase = false;  // an erasing invalidation is pending
+    bool m_invalid = false;    // an invalidation of this window is pending
 };
 
 // Free functions of the system's window services.

@@ -7,8 +7,7 @@
 
 namespace lumora {
 
-Point Wnd::SurfaceOrigin() const
-{
+Point Wnd::SurfaceOrigin() const {
     Point p{0, 0};
     for (const Wnd* w = this; w->m_parent != nullptr; w = w->m_parent) {
         p.x += w->m_rect.left;
@@ -17,21 +16,18 @@ Point Wnd::SurfaceOrigin() const
     return p;
 }
 
-Rect Wnd::GetWindowRect() const
-{
+Rect Wnd::GetWindowRect() const {
     const Point p = ClientToScreen(Point{0, 0});
     return Rect::FromXywh(p.x, p.y, m_rect.Width(), m_rect.Height());
 }
 
-Rect Wnd::GetClientRect() const
-{
+Rect Wnd::GetClientRect() const {
     int width = m_rect.Width();
     if (m_vscroll && m_vscroll->Visible()) width = std::max(0, width - ScrollBar::kWidth);
     return {0, 0, width, m_rect.Height()};
 }
 
-Point Wnd::ClientToScreen(Point p) const
-{
+Point Wnd::ClientToScreen(Point p) const {
     const Wnd* w = this;
     while (w->m_parent != nullptr) {
         p.x += w->m_rect.left;
@@ -41,31 +37,26 @@ Point Wnd::ClientToScreen(Point p) const
     return {p.x + w->m_rect.left, p.y + w->m_rect.top};
 }
 
-Rect Wnd::ClientToScreen(const Rect& r) const
-{
+Rect Wnd::ClientToScreen(const Rect& r) const {
     const Point p = ClientToScreen(Point{r.left, r.top});
     return Rect::FromXywh(p.x, p.y, r.Width(), r.Height());
 }
 
-Point Wnd::ScreenToClient(Point p) const
-{
+Point Wnd::ScreenToClient(Point p) const {
     const Point origin = ClientToScreen(Point{0, 0});
     return {p.x - origin.x, p.y - origin.y};
 }
 
-Rect Wnd::ScreenToClient(const Rect& r) const
-{
+Rect Wnd::ScreenToClient(const Rect& r) const {
     const Point p = ScreenToClient(Point{r.left, r.top});
     return Rect::FromXywh(p.x, p.y, r.Width(), r.Height());
 }
 
-void Wnd::MoveWindow(int x, int y, int width, int height, bool repaint)
-{
+void Wnd::MoveWindow(int x, int y, int width, int height, bool repaint) {
     MoveWindow(Rect::FromXywh(x, y, width, height), repaint);
 }
 
-void Wnd::MoveWindow(const Rect& rect, bool repaint)
-{
+void Wnd::MoveWindow(const Rect& rect, bool repaint) {
     if (!IsWindow()) return;
     const Rect old = m_rect;
     if (repaint && m_parent != nullptr && IsWindowVisible()) m_parent->InvalidateRect(&old, true);
@@ -73,15 +64,14 @@ void Wnd::MoveWindow(const Rect& rect, bool repaint)
     if (m_surface != 0) WindowSystem::Get().GetHost().MoveSurface(m_surface, rect);
     if (repaint) Invalidate(true);
     NotifyPlacement();
-    if (old.left != rect.left || old.top != rect.top) SendMessage(WM_MOVE, 0, MAKELPARAM(rect.left, rect.top));
-    if (old.Width() != rect.Width() || old.Height() != rect.Height()) {
+    if (IsWindow() && (old.left != rect.left || old.top != rect.top)) OnMove(rect.left, rect.top);
+    if (IsWindow() && (old.Width() != rect.Width() || old.Height() != rect.Height())) {
         const Rect client = GetClientRect();
-        SendMessage(WM_SIZE, 0, MAKELPARAM(client.Width(), client.Height()));
+        OnSize(0, client.Width(), client.Height());
     }
 }
 
-bool Wnd::ShowWindow(int command)
-{
+bool Wnd::ShowWindow(int command) {
     const bool wasVisible = IsVisibleFlag();
     if (!IsWindow()) return false;
     const bool show = command != SW_HIDE;
@@ -114,31 +104,29 @@ bool Wnd::ShowWindow(int command)
     return wasVisible;
 }
 
-bool Wnd::IsWindowVisible() const
-{
+bool Wnd::IsWindowVisible() const {
     if (!IsWindow()) return false;
     for (const Wnd* w = this; w != nullptr; w = w->m_parent)
         if (!w->IsVisibleFlag()) return false;
     return true;
 }
 
-void Wnd::EnableWindow(bool enable)
-{
-    if (enable) m_style &= ~WS_DISABLED;
-    else m_style |= WS_DISABLED;
+void Wnd::EnableWindow(bool enable) {
+    if (enable)
+        m_style &= ~WS_DISABLED;
+    else
+        m_style |= WS_DISABLED;
     Invalidate(true);
 }
 
-void Wnd::NotifyPlacement()
-{
+void Wnd::NotifyPlacement() {
     OnPlacementChanged();
     for (Wnd* child : std::vector<Wnd*>(m_children)) child->NotifyPlacement();
 }
 
 void Wnd::Invalidate(bool erase) { InvalidateRect(nullptr, erase); }
 
-void Wnd::InvalidateRect(const Rect* clientRect, bool erase)
-{
+void Wnd::InvalidateRect(const Rect* clientRect, bool erase) {
     if (!IsWindowVisible()) return;
     // The whole window when no rectangle is given: the scroll bar repaints with its window.
     const Rect whole{0, 0, m_rect.Width(), m_rect.Height()};
@@ -147,8 +135,7 @@ void Wnd::InvalidateRect(const Rect* clientRect, bool erase)
     InvalidateInSurface(area.Offset(origin.x, origin.y), erase);
 }
 
-void Wnd::InvalidateInSurface(const Rect& surfaceRect, bool erase)
-{
+void Wnd::InvalidateInSurface(const Rect& surfaceRect, bool erase) {
     m_invalid = true;
     m_needErase = m_needErase || erase;
     Wnd* top = GetTopLevel();
@@ -156,8 +143,7 @@ void Wnd::InvalidateInSurface(const Rect& surfaceRect, bool erase)
     WindowSystem::Get().GetHost().InvalidateSurface(top->m_surface, surfaceRect);
 }
 
-bool Wnd::SetWindowRgn(const std::optional<RoundRect>& region, bool redraw)
-{
+bool Wnd::SetWindowRgn(const std::optional<RoundRect>& region, bool redraw) {
     if (!IsWindow()) return false;
     m_region = region;
     if (m_surface != 0) WindowSystem::Get().GetHost().SetSurfaceShape(m_surface, region);
@@ -168,8 +154,7 @@ bool Wnd::SetWindowRgn(const std::optional<RoundRect>& region, bool redraw)
     return true;
 }
 
-std::unique_ptr<DC> Wnd::GetWindowDC()
-{
+std::unique_ptr<DC> Wnd::GetWindowDC() {
     WindowSystem& sys = WindowSystem::Get();
     Wnd* top = GetTopLevel();
     const WindowSystem::Painting* painting = IsWindow() ? sys.PaintingOn(top->m_surface) : nullptr;
@@ -192,8 +177,7 @@ std::unique_ptr<DC> Wnd::GetWindowDC()
     return dc;
 }
 
-std::unique_ptr<DC> Wnd::GetDC()
-{
+std::unique_ptr<DC> Wnd::GetDC() {
     auto dc = GetWindowDC();
     const Rect client = GetClientRect();
     cairo_rectangle(dc->Cairo(), client.left, client.top, client.Width(), client.Height());

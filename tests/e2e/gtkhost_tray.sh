@@ -9,28 +9,23 @@ e2e_start_xvfb 1024x768x24
 demo="$LUMO_BINARY_DIR/tests/gtkhost_demo"
 work=$E2E_TMP
 
-# Waits until `file` holds a line matching `pattern`.
-wait_for() {
-    e2e_wait_until 30 grep -q -- "$2" "$1" || e2e_fail "no '$2' in $1: $(cat "$1")"
-}
-
 "$demo" tray >"$work/none.out" 2>&1 &
 e2e_track $!
-wait_for "$work/none.out" "^tray 0$"
+e2e_wait_for_line "$work/none.out" "^tray 0$"
 
 e2e_start_trayer
 
 "$demo" tray >"$work/demo.out" 2>&1 &
 demo_pid=$!
 e2e_track "$demo_pid"
-wait_for "$work/demo.out" "^tray 1$"
+e2e_wait_for_line "$work/demo.out" "^tray 1$"
 # The icon is the demo's only visible window once the tray has embedded it.
 e2e_wait_until 20 sh -c "xdotool search --onlyvisible --pid $demo_pid | grep -q ." ||
     e2e_fail "the icon did not appear in the tray"
 icon=$(xdotool search --onlyvisible --pid "$demo_pid" | head -n1)
 eval "$(xdotool getwindowgeometry --shell "$icon")"
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
-wait_for "$work/demo.out" "^left$"
+e2e_wait_for_line "$work/demo.out" "^left$"
 
 menu_shown() {
     e2e_wait_until 20 sh -c "[ \$(xdotool search --onlyvisible --pid $demo_pid | wc -l) -ge 2 ]" ||
@@ -39,8 +34,8 @@ menu_shown() {
 xdotool click 3
 menu_shown
 xdotool key Down Down Return
-wait_for "$work/demo.out" "^chose 99998$"
+e2e_wait_for_line "$work/demo.out" "^chose 99998$"
 xdotool click 3
 menu_shown
 xdotool key Escape
-wait_for "$work/demo.out" "^chose 0$"
+e2e_wait_for_line "$work/demo.out" "^chose 0$"

@@ -9,11 +9,6 @@ e2e_start_xvfb 1024x768x24
 demo="$LUMO_BINARY_DIR/tests/gtkhost_demo"
 work=$E2E_TMP
 
-# Waits until `file` holds a line matching `pattern`.
-wait_for() {
-    e2e_wait_until 30 grep -q -- "$2" "$1" || e2e_fail "no '$2' in $1: $(cat "$1")"
-}
-
 mkdir "$work/site"
 # The view shows, from its top: an "app:" link, a frame holding another one, a link and a button
 # that ask for new windows, and a script alert that the silent view must swallow.
@@ -31,32 +26,32 @@ window.addEventListener('load', function () { alert('silent views show no alerts
 HTML
 (cd "$work/site" && exec python3 -u -m http.server 0 --bind 127.0.0.1) >"$work/server.log" 2>&1 &
 e2e_track $!
-wait_for "$work/server.log" "Serving HTTP"
+e2e_wait_for_line "$work/server.log" "Serving HTTP"
 port=$(grep -o 'port [0-9]*' "$work/server.log" | head -n1 | cut -d' ' -f2)
 
 "$demo" window "http://127.0.0.1:$port/index.html" >"$work/demo.out" 2>"$work/demo.err" &
 demo_pid=$!
 e2e_track $demo_pid
-wait_for "$work/demo.out" "^loaded http://127.0.0.1:$port/index.html"
+e2e_wait_for_line "$work/demo.out" "^loaded http://127.0.0.1:$port/index.html"
 
 # The window is at 100,100; the button at 20,20 inside it, the edit at 20,80, the view at 20,120.
 xdotool mousemove 150 140 click 1
-wait_for "$work/demo.out" "^clicked$"
+e2e_wait_for_line "$work/demo.out" "^clicked$"
 xdotool mousemove 200 190 click 1
 xdotool type "lumora 7"
-wait_for "$work/demo.out" "^text lumora 7$"
+e2e_wait_for_line "$work/demo.out" "^text lumora 7$"
 xdotool mousemove 250 245 click 1
-wait_for "$work/demo.out" "^cancelled app:http://127.0.0.1/w/thumb_1.jpg>Sea$"
-wait_for "$work/server.log" "GET /ping?from=TestFunc"
+e2e_wait_for_line "$work/demo.out" "^cancelled app:http://127.0.0.1/w/thumb_1.jpg>Sea$"
+e2e_wait_for_line "$work/server.log" "GET /ping?from=TestFunc"
 # A link inside a frame passes the same hook.
 xdotool mousemove 250 290 click 1
-wait_for "$work/demo.out" "^cancelled app:http://127.0.0.1/w/thumb_2.jpg>Frame$"
+e2e_wait_for_line "$work/demo.out" "^cancelled app:http://127.0.0.1/w/thumb_2.jpg>Frame$"
 if grep -q "GET /w/" "$work/server.log"; then e2e_fail "a cancelled link was followed"; fi
 # New windows go to the view's handler; the view opens none itself.
 xdotool mousemove 250 322 click 1
-wait_for "$work/demo.out" "^newwindow http://example.test/new$"
+e2e_wait_for_line "$work/demo.out" "^newwindow http://example.test/new$"
 xdotool mousemove 250 347 click 1
-wait_for "$work/demo.out" "^newwindow https://example.test/popup$"
+e2e_wait_for_line "$work/demo.out" "^newwindow https://example.test/popup$"
 sleep 0.5
 windows=$(xdotool search --onlyvisible --pid "$demo_pid" 2>/dev/null | wc -l)
 [ "$windows" -le 1 ] || e2e_fail "the view opened windows of its own ($windows visible)"

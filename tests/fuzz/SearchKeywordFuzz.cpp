@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/CodePage936.h"
+#include "base/CodePage936.h"
 #include "ui/SearchKeyword.h"
 
 namespace {

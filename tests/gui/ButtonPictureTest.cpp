@@ -3,6 +3,7 @@
 // to look at. It also checks that the default skin is complete.
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 
 #include "ContactSheet.h"
 #include "SkinnedOwners.h"
@@ -65,26 +66,46 @@ TEST_F(ButtonPictureTest, DefaultSkinIsCompleteAndEveryButtonDrawsInEveryState) 
         bool alpha;
     };
     const SkinFile files[] = {
-        {"bg.png", 900, 667, false},          {"close.png", 29, 23, false},
-        {"close_hover.png", 29, 23, false},   {"suoxiao.png", 29, 23, false},
-        {"suoxiao_hover.png", 29, 23, false}, {"xiala.png", 29, 23, false},
-        {"xiala_hover.png", 29, 23, false},   {"lmk.png", 122, 30, false},
-        {"lmk_press.png", 122, 30, false},    {"wdlm.png", 122, 30, false},
-        {"wdlm_press.png", 122, 30, false},   {"bf_btn.png", 97, 29, true},
-        {"zt_btn.png", 97, 29, true},         {"time_btn.png", 125, 29, true},
-        {"time_btn_press.png", 125, 29, true}, {"bd_btn.png", 129, 29, true},
-        {"bd_btn_hover.png", 129, 29, true},  {"search-btn.png", 31, 23, true},
-        {"normal.jpg", 217, 124, false},      {"tag.png", 202, 32, false},
-        {"TAG-L.png", 202, 32, false},        {"TAG-R.png", 202, 32, false},
-        {"del.png", 19, 19, true},            {"xiala_bg.png", 130, 140, false},
-        {"setting.png", 126, 26, false},      {"setting_hover.png", 126, 26, false},
-        {"home.png", 126, 26, false},         {"home_hover.png", 126, 26, false},
-        {"exit.png", 126, 26, false},         {"exit_hover.png", 126, 26, false},
-        {"sc.png", 898, 524, false},          {"setting_bg.png", 407, 389, false},
-        {"queding.png", 68, 25, false},       {"queding_hover.png", 68, 25, false},
-        {"quxiao.png", 68, 25, false},        {"quxiao_hover.png", 68, 25, false},
-        {"liulan.png", 66, 25, false},        {"liulan_hover.png", 66, 25, false},
-        {"lumo.png", 256, 256, true},         {"lumo_32.png", 32, 32, true},
+        {"bg.png", 900, 667, false},
+        {"close.png", 29, 23, false},
+        {"close_hover.png", 29, 23, false},
+        {"suoxiao.png", 29, 23, false},
+        {"suoxiao_hover.png", 29, 23, false},
+        {"xiala.png", 29, 23, false},
+        {"xiala_hover.png", 29, 23, false},
+        {"lmk.png", 122, 30, false},
+        {"lmk_press.png", 122, 30, false},
+        {"wdlm.png", 122, 30, false},
+        {"wdlm_press.png", 122, 30, false},
+        {"bf_btn.png", 97, 29, true},
+        {"zt_btn.png", 97, 29, true},
+        {"time_btn.png", 125, 29, true},
+        {"time_btn_press.png", 125, 29, true},
+        {"bd_btn.png", 129, 29, true},
+        {"bd_btn_hover.png", 129, 29, true},
+        {"search-btn.png", 31, 23, true},
+        {"normal.jpg", 217, 124, false},
+        {"tag.png", 202, 32, false},
+        {"TAG-L.png", 202, 32, false},
+        {"TAG-R.png", 202, 32, false},
+        {"del.png", 19, 19, true},
+        {"xiala_bg.png", 130, 140, false},
+        {"setting.png", 126, 26, false},
+        {"setting_hover.png", 126, 26, false},
+        {"home.png", 126, 26, false},
+        {"home_hover.png", 126, 26, false},
+        {"exit.png", 126, 26, false},
+        {"exit_hover.png", 126, 26, false},
+        {"sc.png", 898, 524, false},
+        {"setting_bg.png", 407, 389, false},
+        {"queding.png", 68, 25, false},
+        {"queding_hover.png", 68, 25, false},
+        {"quxiao.png", 68, 25, false},
+        {"quxiao_hover.png", 68, 25, false},
+        {"liulan.png", 66, 25, false},
+        {"liulan_hover.png", 66, 25, false},
+        {"lumo.png", 256, 256, true},
+        {"lumo_32.png", 32, 32, true},
     };
     for (const SkinFile& f : files) {
         SkinImage image;
@@ -96,6 +117,8 @@ TEST_F(ButtonPictureTest, DefaultSkinIsCompleteAndEveryButtonDrawsInEveryState) 
 
     MainWindow main(styles);
     ASSERT_TRUE(main.Create(nullptr));
+    // Every button of the window's table sits in the template with the class the table names.
+    EXPECT_EQ(main.buttonsSetUp, static_cast<int>(std::size(kMainButtons)));
     MenuPanel panel(styles);
     panel.Create(&main);
     panel.MoveWindow(1000, 10, 130, 140);
@@ -126,8 +149,9 @@ TEST_F(ButtonPictureTest, DefaultSkinIsCompleteAndEveryButtonDrawsInEveryState) 
     Shot(settings, "settings dialog 407 x 389", 1, 0);
 
     sheet.Section("Title bar (kind 1): normal, mouse over");
-    for (auto [button, name] : {std::pair{&main.menu, "menu 1000"}, std::pair{&main.hide, "hide 1001"},
-                                std::pair{&main.close, "close 1002"}})
+    for (auto [button, name] :
+         {std::pair{&main.menu, "menu 1000"}, std::pair{&main.hide, "hide 1001"},
+          std::pair{&main.close, "close 1002"}})
         AtRestAndHovered(*button, name, std::string(name) + " hover");
     AtRestAndHovered(main.search, "search 1008", "search, hover (same)");
 
@@ -185,9 +209,9 @@ TEST_F(ButtonPictureTest, DefaultSkinIsCompleteAndEveryButtonDrawsInEveryState) 
     Away();
 
     sheet.Section("Settings dialog: close (kind 1), OK and Cancel (kind 3), Browse (kind 4)");
-    for (auto [button, name] : {std::pair{&settings.close, "close 1034"}, std::pair{&settings.ok, "OK"},
-                                std::pair{&settings.cancel, "Cancel"},
-                                std::pair{&settings.browse, "Browse 1028"}})
+    for (auto [button, name] :
+         {std::pair{&settings.close, "close 1034"}, std::pair{&settings.ok, "OK"},
+          std::pair{&settings.cancel, "Cancel"}, std::pair{&settings.browse, "Browse 1028"}})
         AtRestAndHovered(*button, name, std::string(name) + " hover");
 
     std::string out = (BuildFolder() / "button_picture.png").string();

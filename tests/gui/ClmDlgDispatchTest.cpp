@@ -115,7 +115,7 @@ TEST_F(ClmDlgTest, TrayExitSendsExitAndEndsTheWindow) {
     EXPECT_EQ(dlg->DoModal(), IDCANCEL);
     EXPECT_EQ(Operations(), (std::vector<std::string>{"getad", "exit"}));
     EXPECT_TRUE(host.trayIcons.empty());
-    EXPECT_FALSE(dlg->OnlinePage().IsWindow());
+    EXPECT_FALSE(AnyWindowOf<LMDialog>());  // the online page is destroyed
 }
 
 // Panels that draw the icon's menu themselves offer the same three items; a choice there
@@ -170,14 +170,14 @@ TEST_F(ClmDlgTest, PanelCommands) {
         host.RunUntilIdle();
     }
     EXPECT_TRUE(shell.openedUrls.empty());
-    EXPECT_FALSE(w.SettingsDialog().IsVisibleFlag());
+    EXPECT_FALSE(PartOf<Setting>(w).IsVisibleFlag());
     EXPECT_TRUE(Visible());
     EXPECT_EQ(Operations().size(), 1u);
 
     w.PostMessage(WM_PANEL_COMMAND, 1, 0);
     host.RunUntilIdle();
-    EXPECT_TRUE(w.SettingsDialog().IsVisibleFlag());
-    EXPECT_EQ(w.SettingsDialog().GetWindowRect(), Rect::FromXywh(395, 253, 407, 389));
+    EXPECT_TRUE(PartOf<Setting>(w).IsVisibleFlag());
+    EXPECT_EQ(PartOf<Setting>(w).GetWindowRect(), Rect::FromXywh(395, 253, 407, 389));
 
     w.PostMessage(WM_PANEL_COMMAND, 4, 0);
     host.RunUntilIdle();
@@ -198,10 +198,10 @@ TEST_F(ClmDlgTest, PanelCommands) {
 TEST_F(ClmDlgTest, PickerOpensAboveItsButtonAndHidesWhenTheMouseLeavesForElsewhere) {
     ClmDlg& w = Open();
     ClickControl(kIdInterval);
-    TimeDLG& picker = w.IntervalPicker();
-    EXPECT_EQ(w.IntervalButton().hovered, 1);
+    TimeDLG& picker = PartOf<TimeDLG>(w);
+    EXPECT_EQ(ControlOf<BTButton>(w, kIdInterval).hovered, 1);
     EXPECT_TRUE(picker.IsVisibleFlag());
-    Rect button = w.IntervalButton().GetWindowRect();
+    Rect button = ControlOf<BTButton>(w, kIdInterval).GetWindowRect();
     EXPECT_EQ(picker.GetWindowRect(),
               Rect::FromXywh(button.left, button.top - 180, button.Width() - 1, 180));
 
@@ -217,15 +217,15 @@ TEST_F(ClmDlgTest, PickerOpensAboveItsButtonAndHidesWhenTheMouseLeavesForElsewhe
 
     w.PostMessage(WM_INTERVAL_PICKED, 2, 0);
     host.RunUntilIdle();
-    EXPECT_EQ(w.IntervalButton().hovered, 0);
+    EXPECT_EQ(ControlOf<BTButton>(w, kIdInterval).hovered, 0);
 }
 
 TEST_F(ClmDlgTest, MenuButtonHangsThePanelFromTheCursor) {
     ClmDlg& w = Open();
     Point at = CentreOf(*w.GetDlgItem(kIdMenu));
     host.Click(at);
-    EXPECT_TRUE(w.MenuPanel().IsVisibleFlag());
-    EXPECT_EQ(w.MenuPanel().GetWindowRect(), Rect::FromXywh(at.x - 130, at.y, 130, 140));
+    EXPECT_TRUE(PartOf<PPSET>(w).IsVisibleFlag());
+    EXPECT_EQ(PartOf<PPSET>(w).GetWindowRect(), Rect::FromXywh(at.x - 130, at.y, 130, 140));
 }
 
 }  // namespace
@@ -265,14 +265,14 @@ TEST_F(ClmDlgTest, RotationStartsWithItsIntervalOnlyWhenOn) {
     for (const Case& c : cases) {
         WriteConfig(c.config);
         ClmDlg& w = Open();
-        EXPECT_EQ(w.IntervalButton().GetWindowText(), c.caption) << c.config;
+        EXPECT_EQ(ControlOf<BTButton>(w, kIdInterval).GetWindowText(), c.caption) << c.config;
     }
     // A pick restarts the timer and shows its caption; the toggle only flips the flag.
     dlg->PostMessage(WM_INTERVAL_PICKED, 5, 0);
     host.RunUntilIdle();
-    EXPECT_EQ(dlg->IntervalButton().GetWindowText(), "每小时");
+    EXPECT_EQ(ControlOf<BTButton>(*dlg, kIdInterval).GetWindowText(), "每小时");
     ClickControl(kIdRotation);
-    EXPECT_EQ(dlg->RotationButton().selected, 0);
+    EXPECT_EQ(ControlOf<BTButton>(*dlg, kIdRotation).selected, 0);
     EXPECT_NE(test::ReadFile(dir / "conf.ini").find("AUTO=0"), std::string::npos);
 }
 

@@ -20,12 +20,12 @@ TEST_F(ClmDlgTest, OpensCentredWithTheAdLinkAndTheOnlinePage) {
     ASSERT_EQ(Operations(), std::vector<std::string>{"getad"});
     EXPECT_NE(server.Requests()[0].target.find("stype=runstart"), std::string::npos);
 
-    EXPECT_EQ(w.OnlinePage().RectInParent(), (Rect{1, 67, 899, 591}));
-    EXPECT_EQ(w.FilterBar().RectInParent(), (Rect{1, 67, 899, 591}));
-    EXPECT_TRUE(w.OnlinePage().IsWindowVisible());
-    EXPECT_FALSE(w.FilterBar().IsVisibleFlag());
+    EXPECT_EQ(PartOf<LMDialog>(w).RectInParent(), (Rect{1, 67, 899, 591}));
+    EXPECT_EQ(PartOf<SCDIALOG>(w).RectInParent(), (Rect{1, 67, 899, 591}));
+    EXPECT_TRUE(PartOf<LMDialog>(w).IsWindowVisible());
+    EXPECT_FALSE(PartOf<SCDIALOG>(w).IsVisibleFlag());
     for (Wnd* popup :
-         std::initializer_list<Wnd*>{&w.IntervalPicker(), &w.MenuPanel(), &w.SettingsDialog()}) {
+         std::initializer_list<Wnd*>{&PartOf<TimeDLG>(w), &PartOf<PPSET>(w), &PartOf<Setting>(w)}) {
         EXPECT_TRUE(popup->IsWindow());
         EXPECT_FALSE(popup->IsVisibleFlag());
         EXPECT_EQ(popup->GetOwner(), &w);
@@ -48,7 +48,7 @@ TEST_F(ClmDlgTest, BackgroundIsTheSkinPictureAndTheRotationButtonFollowsAuto) {
                 (std::uint32_t{px[2]} << 16) | (std::uint32_t{px[1]} << 8) | px[0];
             EXPECT_EQ(host.Pixel(w.GetSurface(), p) & 0xFFFFFF, expected) << p.x << "," << p.y;
         }
-        EXPECT_EQ(w.RotationButton().selected, autoValue);
+        EXPECT_EQ(ControlOf<BTButton>(w, kIdRotation).selected, autoValue);
         std::uint32_t rotation = host.Pixel(w.GetSurface(), {30, 630});
         if (autoValue == 1)
             rotationOn = rotation;
@@ -96,25 +96,25 @@ TEST_F(ClmDlgTest, AdLinkOpensOnlyWebPages) {
 TEST_F(ClmDlgTest, TabsSwitchThePagesAndTheSelectedTabDoesNothing) {
     ClmDlg& w = Open();
     ClickControl(kIdOnlineTab);
-    EXPECT_EQ(w.OnlineTab().selected, 1);
-    EXPECT_EQ(w.GalleryTab().selected, 0);
-    EXPECT_TRUE(w.OnlinePage().IsVisibleFlag());
-    EXPECT_FALSE(w.FilterBar().IsVisibleFlag());
+    EXPECT_EQ(ControlOf<BTButton>(w, kIdOnlineTab).selected, 1);
+    EXPECT_EQ(ControlOf<BTButton>(w, kIdGalleryTab).selected, 0);
+    EXPECT_TRUE(PartOf<LMDialog>(w).IsVisibleFlag());
+    EXPECT_FALSE(PartOf<SCDIALOG>(w).IsVisibleFlag());
 
     ClickControl(kIdGalleryTab);
-    EXPECT_EQ(w.OnlineTab().selected, 0);
-    EXPECT_EQ(w.GalleryTab().selected, 1);
-    EXPECT_FALSE(w.OnlinePage().IsVisibleFlag());
-    EXPECT_TRUE(w.FilterBar().IsVisibleFlag());
+    EXPECT_EQ(ControlOf<BTButton>(w, kIdOnlineTab).selected, 0);
+    EXPECT_EQ(ControlOf<BTButton>(w, kIdGalleryTab).selected, 1);
+    EXPECT_FALSE(PartOf<LMDialog>(w).IsVisibleFlag());
+    EXPECT_TRUE(PartOf<SCDIALOG>(w).IsVisibleFlag());
 
     ClickControl(kIdGalleryTab);
-    EXPECT_EQ(w.GalleryTab().selected, 1);
-    EXPECT_TRUE(w.FilterBar().IsVisibleFlag());
+    EXPECT_EQ(ControlOf<BTButton>(w, kIdGalleryTab).selected, 1);
+    EXPECT_TRUE(PartOf<SCDIALOG>(w).IsVisibleFlag());
 
     ClickControl(kIdOnlineTab);
-    EXPECT_EQ(w.OnlineTab().selected, 1);
-    EXPECT_TRUE(w.OnlinePage().IsVisibleFlag());
-    EXPECT_FALSE(w.FilterBar().IsVisibleFlag());
+    EXPECT_EQ(ControlOf<BTButton>(w, kIdOnlineTab).selected, 1);
+    EXPECT_TRUE(PartOf<LMDialog>(w).IsVisibleFlag());
+    EXPECT_FALSE(PartOf<SCDIALOG>(w).IsVisibleFlag());
 }
 
 TEST_F(ClmDlgTest, SearchButtonAsksForAKeywordOrOpensTheEncodedSearch) {

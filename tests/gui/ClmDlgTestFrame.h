@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "WindowTree.h"
 #include "app/ClmApp.h"
 #include "app/ProcessStrings.h"
 #include "platform/AppDirectory.h"

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/Geometry.h"
+#include "base/Geometry.h"
 
 namespace lumora {
 

@@ -19,17 +19,17 @@ protected:
     }
     TimeDLG& OpenPicker() {
         ClickControl(kIdInterval);
-        return dlg->IntervalPicker();
+        return PartOf<TimeDLG>(*dlg);
     }
     // A point of the picker's own background, left of the entries.
     Point PickerBackground() const {
-        Rect picker = dlg->IntervalPicker().GetWindowRect();
+        Rect picker = PartOf<TimeDLG>(*dlg).GetWindowRect();
         return {picker.left + 1, picker.top + 60};
     }
 };
 
 TEST_F(DropDownTest, PickerListsTheIntervalTableInItsEntries) {
-    TimeDLG& picker = Open().IntervalPicker();
+    TimeDLG& picker = PartOf<TimeDLG>(Open());
     for (int i = 0; i < kIntervalEntries; ++i) {
         BTButton& entry = picker.Entry(i);
         EXPECT_EQ(entry.GetDlgCtrlID(), kIdFirstInterval + i);
@@ -49,8 +49,8 @@ TEST_F(DropDownTest, PickStoresTheIntervalAndRestartsTheTimerEvenWithRotationOff
     host.Click(Centre(picker.Entry(everyDay).GetWindowRect()));
     EXPECT_FALSE(picker.IsVisibleFlag());
     EXPECT_EQ(AutoTime(), everyDay);
-    EXPECT_EQ(w.IntervalButton().GetWindowText(), "每天");
-    EXPECT_EQ(w.IntervalButton().hovered, 0);
+    EXPECT_EQ(ControlOf<BTButton>(w, kIdInterval).GetWindowText(), "每天");
+    EXPECT_EQ(ControlOf<BTButton>(w, kIdInterval).hovered, 0);
     EXPECT_EQ(w.AutoValue(), 0);
     EXPECT_EQ(RotationTimer().period, 86400000u);
     EXPECT_EQ(RotationTimer().due, host.Now() + 86400000u);
@@ -65,7 +65,7 @@ TEST_F(DropDownTest, PickStoresTheIntervalAndRestartsTheTimerEvenWithRotationOff
 
 TEST_F(DropDownTest, LeavingTheIntervalButtonUpwardsKeepsThePickerSidewaysClosesIt) {
     ClmDlg& w = Open();
-    Rect button = w.IntervalButton().GetWindowRect();
+    Rect button = ControlOf<BTButton>(w, kIdInterval).GetWindowRect();
     TimeDLG& picker = OpenPicker();
     host.MoveTo(Centre(button));
     host.MoveTo({button.left + 20, button.top - 3});
@@ -79,14 +79,14 @@ TEST_F(DropDownTest, LeavingTheIntervalButtonUpwardsKeepsThePickerSidewaysCloses
 
 TEST_F(DropDownTest, LeavingThePickerClosesItAndTheButtonStaysPressed) {
     ClmDlg& w = Open();
-    Rect button = w.IntervalButton().GetWindowRect();
+    Rect button = ControlOf<BTButton>(w, kIdInterval).GetWindowRect();
     const Point inButton{button.left + 100, button.top + 5};
     const std::uint32_t atRest = host.Pixel(w.GetSurface(), w.ScreenToClient(inButton));
     struct Exit {
         const char* edge;
         Point to;
     };
-    TimeDLG& picker = w.IntervalPicker();
+    TimeDLG& picker = PartOf<TimeDLG>(w);
     for (int i = 0; i < 3; ++i) {
         OpenPicker();
         Rect r = picker.GetWindowRect();
@@ -104,7 +104,7 @@ TEST_F(DropDownTest, LeavingThePickerClosesItAndTheButtonStaysPressed) {
         host.MoveTo(PickerBackground());
         host.MoveTo(exit.to);
         EXPECT_FALSE(picker.IsVisibleFlag()) << exit.edge;
-        EXPECT_EQ(w.IntervalButton().hovered, 1) << exit.edge;
+        EXPECT_EQ(ControlOf<BTButton>(w, kIdInterval).hovered, 1) << exit.edge;
     }
     EXPECT_EQ(AutoTime(), -1);
     host.MoveTo({10, 10});
@@ -113,7 +113,7 @@ TEST_F(DropDownTest, LeavingThePickerClosesItAndTheButtonStaysPressed) {
 }
 
 TEST_F(DropDownTest, PanelItemsAndRegion) {
-    PPSET& panel = Open().MenuPanel();
+    PPSET& panel = PartOf<PPSET>(Open());
     for (const PanelItem& item : kPanelItems) {
         auto* button = dynamic_cast<BTButton*>(panel.GetDlgItem(item.id));
         ASSERT_NE(button, nullptr);
@@ -131,7 +131,7 @@ TEST_F(DropDownTest, PanelItemsAndRegion) {
 
 TEST_F(DropDownTest, PanelCommands) {
     ClmDlg& w = Open();
-    PPSET& panel = w.MenuPanel();
+    PPSET& panel = PartOf<PPSET>(w);
     auto openPanel = [&] {
         ClickControl(kIdMenu);
         EXPECT_TRUE(panel.IsVisibleFlag());
@@ -141,8 +141,8 @@ TEST_F(DropDownTest, PanelCommands) {
     openPanel();
     click(kIdPanelSettings);
     EXPECT_FALSE(panel.IsVisibleFlag());
-    EXPECT_TRUE(w.SettingsDialog().IsVisibleFlag());
-    w.SettingsDialog().ShowWindow(SW_HIDE);
+    EXPECT_TRUE(PartOf<Setting>(w).IsVisibleFlag());
+    PartOf<Setting>(w).ShowWindow(SW_HIDE);
 
     openPanel();
     click(kIdPanelHomePage);
@@ -158,7 +158,7 @@ TEST_F(DropDownTest, PanelCommands) {
 
 TEST_F(DropDownTest, PanelClosesOnlyWhenItsOwnBackgroundIsLeft) {
     ClmDlg& w = Open();
-    PPSET& panel = w.MenuPanel();
+    PPSET& panel = PartOf<PPSET>(w);
     ClickControl(kIdMenu);
     Rect r = panel.GetWindowRect();
     const Point background{r.left + 60, r.top + 30};

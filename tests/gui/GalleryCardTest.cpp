@@ -37,7 +37,7 @@ TEST_F(GalleryCardTest, ShowsANeutralFaceThenItsPictureStretchedOverThePictureAr
     OpenGallery();
     PicBox& card = OnlyCard();
     EXPECT_EQ(PicBox::PictureAreaSize(), (Size{217, 124}));
-    EXPECT_EQ(card.GetDlgItem(PicBox::kIdPicture)->GetClientRect(), Rect::FromXywh(0, 0, 217, 124));
+    EXPECT_EQ(card.GetDlgItem(kIdCardPicture)->GetClientRect(), Rect::FromXywh(0, 0, 217, 124));
     host.RunUntilIdle();
     EXPECT_EQ(SurfacePixel(InPicture(card, 50, 30)), PicBox::kWaitingFace);
 
@@ -52,7 +52,7 @@ TEST_F(GalleryCardTest, ShowsANeutralFaceThenItsPictureStretchedOverThePictureAr
     EXPECT_EQ(SurfacePixel(InPicture(card, 104, 30)), kQuadrants[0]);
     EXPECT_EQ(SurfacePixel(InPicture(card, 112, 30)), kQuadrants[1]);
     // Only what the card shows is kept: the area reaches beyond its right and bottom edges.
-    const Rect area = card.GetDlgItem(PicBox::kIdPicture)->RectInParent();
+    const Rect area = card.GetDlgItem(kIdCardPicture)->RectInParent();
     EXPECT_EQ(PicBox::VisiblePictureSize(), (Size{205 - area.left, 112}));
     EXPECT_EQ(card.Picture().Bytes(), static_cast<size_t>(205 - area.left) * 112u * 3u);
 }

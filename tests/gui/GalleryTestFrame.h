@@ -38,9 +38,9 @@ protected:
     SCDIALOG& OpenGallery() {
         Open();
         ClickControl(kIdGalleryTab);
-        return dlg->FilterBar();
+        return PartOf<SCDIALOG>(*dlg);
     }
-    PageDlg& Shown() { return *dlg->FilterBar().ShownPage(); }
+    PageDlg& Shown() { return *PartOf<SCDIALOG>(*dlg).ShownPage(); }
     // Runs every picture job and the completions they bring back.
     void Drain() {
         host.FinishBackgroundWork();
@@ -57,7 +57,7 @@ protected:
     }
     // The surface point at `x`, `y` of a card's picture area.
     Point InPicture(const PicBox& card, int x, int y) const {
-        const Point origin = card.GetDlgItem(PicBox::kIdPicture)->SurfaceOrigin();
+        const Point origin = card.GetDlgItem(kIdCardPicture)->SurfaceOrigin();
         return {origin.x + x, origin.y + y};
     }
     std::uint32_t SurfacePixel(Point p) { return host.Pixel(dlg->GetSurface(), p) & 0xFFFFFF; }

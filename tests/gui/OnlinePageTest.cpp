@@ -66,13 +66,13 @@ TEST_F(OnlinePageTest, TheViewFillsThePageAndReachesPastItsRightEdgeWithTheStart
     ClmDlg& w = Open();
     host.RunUntilIdle();
     HeadlessWebView& view = View();
-    const Wnd* viewWnd = w.OnlinePage().GetDlgItem(kIdLibraryView);
+    const Wnd* viewWnd = PartOf<LMDialog>(w).GetDlgItem(kIdLibraryView);
     ASSERT_NE(viewWnd, nullptr);
     // The template's client size as it was at initialisation, before the main window placed
     // the page; the right part lies past the page.
-    const Rect inPage = w.OnlinePage().ScreenToClient(viewWnd->GetWindowRect());
+    const Rect inPage = PartOf<LMDialog>(w).ScreenToClient(viewWnd->GetWindowRect());
     EXPECT_EQ(inPage, Rect::FromXywh(1, 0, 440 * 7 / 4 + 129, 307 * 14 / 8));
-    EXPECT_GT(inPage.right, w.OnlinePage().GetClientRect().right);
+    EXPECT_GT(inPage.right, PartOf<LMDialog>(w).GetClientRect().right);
     EXPECT_EQ(view.rect.Width(), inPage.Width());
     EXPECT_TRUE(view.silent);
     EXPECT_TRUE(view.scrollBarsHidden);
@@ -209,8 +209,8 @@ TEST_F(OnlinePageTest, AStoredPictureThatDoesNotBecomeTheWallpaperIsAFailureToo)
 TEST_F(OnlinePageTest, TheGalleryPageShownListsWhatALinkStored) {
     ClmDlg& w = Open();
     HeadlessWebView& view = View();
-    PageDlg& all = w.FilterBar().AllPage();
-    ASSERT_EQ(w.FilterBar().ShownPage(), &all);
+    PageDlg& all = PartOf<SCDIALOG>(w).AllPage();
+    ASSERT_EQ(PartOf<SCDIALOG>(w).ShownPage(), &all);
     EXPECT_TRUE(all.Cards().empty());
     view.FollowLink(Link("app:", "7.png", "A"));
     view.FollowLink(Link("sclm:", "8.png", "B"));

@@ -56,7 +56,7 @@ TEST_F(PopupPictureTest, PopupsDrawTheirSkin) {
 
     sheet.Section("Interval picker: at rest, \"每十分钟\" under the mouse");
     ClickControl(kIdInterval);
-    TimeDLG& picker = w.IntervalPicker();
+    TimeDLG& picker = PartOf<TimeDLG>(w);
     Shot(picker, "picker 125 x 180");
     Rect entry = picker.Entry(2).RectInParent();
     host.MoveTo(picker.ClientToScreen(Point{entry.left + 60, entry.top + 10}));
@@ -69,7 +69,7 @@ TEST_F(PopupPictureTest, PopupsDrawTheirSkin) {
 
     sheet.Section("Menu panel: at rest, \"官方网站\" under the mouse");
     ClickControl(kIdMenu);
-    PPSET& panel = w.MenuPanel();
+    PPSET& panel = PartOf<PPSET>(w);
     host.MoveTo({1, 1});
     Shot(panel, "panel 130 x 140");
     EXPECT_EQ(PixelOf(panel, {5, 132}), FilePixel(Skin("xiala_bg.png"), {5, 132}));
@@ -89,7 +89,7 @@ TEST_F(PopupPictureTest, PopupsDrawTheirSkin) {
     host.MoveTo({1, 1});
     w.PostMessage(WM_PANEL_COMMAND, 1, 0);
     host.RunUntilIdle();
-    Setting& settings = w.SettingsDialog();
+    Setting& settings = PartOf<Setting>(w);
     Shot(settings, "settings 407 x 389");
     EXPECT_EQ(PixelOf(settings, {390, 300}), FilePixel(Skin("setting_bg.png"), {390, 300}));
     EXPECT_EQ(PixelOf(settings, {20, 380}), FilePixel(Skin("setting_bg.png"), {20, 380}));

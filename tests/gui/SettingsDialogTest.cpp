@@ -21,7 +21,7 @@ protected:
         return Config((dir / "conf.ini").string()).ReadString(kKeyCollection, "");
     }
     Setting& OpenSettings() {
-        Setting& settings = (dlg ? *dlg : Open()).SettingsDialog();
+        Setting& settings = PartOf<Setting>(dlg ? *dlg : Open());
         dlg->PostMessage(WM_PANEL_COMMAND, 1, 0);
         host.RunUntilIdle();
         EXPECT_TRUE(settings.IsVisibleFlag());

@@ -3,10 +3,12 @@
 // Stand-ins for the program's skinned windows, built from their real dialog templates and
 // configured as those windows configure their buttons, so that a test can show every button
 // on the background it really sits on.
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "res/ControlIds.h"
 #include "res/DialogTemplates.h"
 #include "skin/BTButton.h"
 #include "skin/BgButton.h"
@@ -15,9 +17,18 @@
 #include "skin/SkinBackground.h"
 #include "skin/SkinImage.h"
 #include "skin/TButton.h"
+#include "ui/MainWindowButtons.h"
+#include "ui/PPSET.h"
+#include "ui/Setting.h"
 #include "wnd/Dialog.h"
 
 namespace lumora::skintest {
+
+// A file the product's tables name relative to the application directory, the skin folder's
+// parent.
+inline std::string AppFile(const std::string& styles, const char* relative) {
+    return std::filesystem::path(styles).parent_path().string() + relative;
+}
 
 // A dialog whose erase stretches one skin file over it and whose children are transparent.
 class SkinnedDialog : public Dialog {
@@ -46,8 +57,8 @@ public:
 
 protected:
     void DoDataExchange() override {
-        BindControl(1042, tag);
-        BindControl(1043, del);
+        BindControl(kIdCardTag, tag);
+        BindControl(kIdCardDelete, del);
     }
     bool OnInitDialog() override {
         tag.ShowWindow(SW_HIDE);
@@ -63,7 +74,7 @@ protected:
     }
     bool OnEraseBkgnd(DC&) override { return false; }
     void OnPaint(DC& dc) override {
-        if (Wnd* area = GetDlgItem(1037)) m_picture.Draw(dc, area->RectInParent());
+        if (Wnd* area = GetDlgItem(kIdCardPicture)) m_picture.Draw(dc, area->RectInParent());
     }
 
 private:
@@ -83,8 +94,8 @@ public:
 
 protected:
     void DoDataExchange() override {
-        BindControl(1035, all);
-        BindControl(1036, favourites);
+        BindControl(kIdFilterAll, all);
+        BindControl(kIdFilterFavourites, favourites);
     }
     bool OnInitDialog() override {
         all.mode = TBM_HIGHLIGHT;
@@ -119,53 +130,30 @@ public:
     BTButton libraryTab, mineTab, rotation, interval, add;
     TButton link;
     FilterBar bar;
+    int buttonsSetUp = 0;  // the buttons of the product's table found with their class
 
 protected:
     void DoDataExchange() override {
-        BindControl(1000, menu);
-        BindControl(1001, hide);
-        BindControl(1002, close);
-        BindControl(1005, libraryTab);
-        BindControl(1006, mineTab);
-        BindControl(1008, search);
-        BindControl(1013, rotation);
-        BindControl(1014, interval);
-        BindControl(1016, add);
-        BindControl(1017, link);
+        BindControl(kIdMenu, menu);
+        BindControl(kIdHide, hide);
+        BindControl(kIdClose, close);
+        BindControl(kIdOnlineTab, libraryTab);
+        BindControl(kIdGalleryTab, mineTab);
+        BindControl(kIdSearch, search);
+        BindControl(kIdRotation, rotation);
+        BindControl(kIdInterval, interval);
+        BindControl(kIdAddLocal, add);
+        BindControl(kIdAdLink, link);
     }
     bool OnInitDialog() override {
         MoveWindow(0, 0, 900, 667);
         SetWindowText("Lumora");
-        GetDlgItem(1004)->SetFont(MainWindowSkin::TitleFont());
-        GetDlgItem(1007)->SetWindowText("找壁纸");
-        for (auto [button, name] : {std::pair{&close, "close"}, std::pair{&hide, "suoxiao"},
-                                    std::pair{&menu, "xiala"}}) {
-            button->kind = BGK_TITLE;
-            button->SetImages(Skin(name) + ".png", Skin(name) + "_hover.png");
-        }
-        SetUpTab(libraryTab, "lmk", Rect::FromXywh(5, 36, 123, 30));
-        SetUpTab(mineTab, "wdlm", Rect::FromXywh(130, 36, 123, 30));
+        GetDlgItem(kIdTitle)->SetFont(MainWindowSkin::TitleFont());
+        GetDlgItem(kIdSearchBox)->SetWindowText("找壁纸");
+        buttonsSetUp = SetUpMainButtons(*this, m_styles);
         mineTab.selected = 1;
-        rotation.style = BTS_TOGGLE;
-        rotation.drawImages = true;
         rotation.selected = 1;
-        rotation.SetImages(Skin("bf_btn.png"), Skin("zt_btn.png"));
-        rotation.MoveWindow(10, 616, 98, 29);
-        interval.style = BTS_POPUP;
-        interval.drawImages = true;
-        interval.SetImages(Skin("time_btn.png"), Skin("time_btn_press.png"));
-        interval.MoveWindow(120, 616, 126, 29);
         interval.SetWindowText("每五分钟");
-        add.style = BTS_TOGGLE;
-        add.drawImages = true;
-        add.SetImages(Skin("bd_btn.png"), Skin("bd_btn_hover.png"));
-        add.MoveWindow(750, 616, 130, 29);
-        link.color = ColorFromHex("#4B8AF1");
-        link.mode = TBM_HIGHLIGHT;
-        link.pinned = 1;
-        search.kind = BGK_STRETCH;
-        search.SetImages(Skin("search-btn.png"), "");
-        search.MoveWindow(853, 37, 31, 23);
         MainWindowSkin::LoadProgramIcon(m_icon, m_styles + "/lumo_32.png");
 
         bar.Create(this);
@@ -184,12 +172,6 @@ protected:
 
 private:
     std::string Skin(const std::string& name) const { return m_styles + "/" + name; }
-    void SetUpTab(BTButton& tab, const std::string& name, const Rect& rect) {
-        tab.style = BTS_TAB;
-        tab.drawImages = true;
-        tab.MoveWindow(rect);
-        tab.SetImages(Skin(name + ".png"), Skin(name + "_press.png"));
-    }
 
     std::string m_styles;
     SkinImage m_icon;
@@ -199,22 +181,22 @@ private:
 class MenuPanel : public SkinnedDialog {
 public:
     explicit MenuPanel(std::string styles)
-        : SkinnedDialog(kMenuPanelTemplate, styles + "/xiala_bg.png"), m_styles(std::move(styles)) {}
+        : SkinnedDialog(kMenuPanelTemplate, styles + "/xiala_bg.png"),
+          m_styles(std::move(styles)) {}
 
     BTButton items[3];
 
 protected:
     void DoDataExchange() override {
-        for (int i = 0; i < 3; ++i) BindControl(1018 + i, items[i]);
+        for (int i = 0; i < 3; ++i) BindControl(kPanelItems[i].id, items[i]);
     }
     bool OnInitDialog() override {
-        const char* names[] = {"setting", "home", "exit"};
         for (int i = 0; i < 3; ++i) {
             items[i].style = BTS_PANEL_ITEM;
             items[i].drawImages = true;
-            items[i].SetImages(m_styles + "/" + names[i] + ".png",
-                               m_styles + "/" + names[i] + "_hover.png");
-            items[i].MoveWindow(2, 45 + 27 * i, 127, 26);
+            items[i].SetImages(AppFile(m_styles, kPanelItems[i].normalImage),
+                               AppFile(m_styles, kPanelItems[i].hoverImage));
+            items[i].MoveWindow(kPanelItems[i].rect);
         }
         Rect window = GetWindowRect();
         SetWindowRgn(RoundRect{Rect{0, 0, window.Width(), window.Height()}, 5, 5});
@@ -229,45 +211,52 @@ private:
 class SettingsDialog : public SkinnedDialog {
 public:
     explicit SettingsDialog(std::string styles)
-        : SkinnedDialog(kSettingsTemplate, styles + "/setting_bg.png"), m_styles(std::move(styles)) {}
+        : SkinnedDialog(kSettingsTemplate, styles + "/setting_bg.png"),
+          m_styles(std::move(styles)) {}
 
     BgButton close, ok, cancel, browse;
 
 protected:
     void DoDataExchange() override {
-        BindControl(1034, close);
-        BindControl(IDOK, ok);
-        BindControl(IDCANCEL, cancel);
-        BindControl(1028, browse);
+        for (const SettingsButton& entry : kSettingsButtons)
+            BindControl(entry.id, Button(entry.id));
     }
     bool OnInitDialog() override {
-        struct Setup {
-            BgButton* button;
-            int kind;
-            const char* name;
-        };
-        for (Setup s : {Setup{&close, BGK_TITLE, "close"}, Setup{&ok, BGK_DIALOG, "queding"},
-                        Setup{&cancel, BGK_DIALOG, "quxiao"}, Setup{&browse, BGK_BROWSE, "liulan"}}) {
-            s.button->kind = s.kind;
-            s.button->SetImages(m_styles + "/" + s.name + ".png",
-                                m_styles + "/" + s.name + "_hover.png");
+        for (const SettingsButton& entry : kSettingsButtons) {
+            Button(entry.id).kind = entry.kind;
+            Button(entry.id).SetImages(AppFile(m_styles, entry.normalImage),
+                                       AppFile(m_styles, entry.hoverImage));
         }
-        CheckDlgButton(1022, BST_CHECKED);
-        CheckDlgButton(1024, BST_CHECKED);
-        SetDlgItemText(1027, "/home/user/Pictures");
-        SetDlgItemText(1029, "壁纸下磁盘剩余空间:37GB");
+        CheckDlgButton(kIdAutostartBox, BST_CHECKED);
+        CheckDlgButton(kIdHideOnClose, BST_CHECKED);
+        SetDlgItemText(kIdCollectionField, "/home/user/Pictures");
+        SetDlgItemText(kIdFreeSpace, "壁纸下磁盘剩余空间:37GB");
         return true;
     }
     Brush OnCtlColor(DC& dc, Wnd& control, UINT ctlColor) override {
-        if (&control != this && control.GetDlgCtrlID() == 1027) {
+        if (&control != this && control.GetDlgCtrlID() == kIdCollectionField) {
             dc.SetBkMode(TRANSPARENT);
             return Brush::SolidColor(ColorFromHex("#ededed"));
         }
-        if (&control != this && control.GetDlgCtrlID() == 1032) dc.SetTextColor(RGB(255, 255, 255));
+        if (&control != this && control.GetDlgCtrlID() == kIdSettingsTitle)
+            dc.SetTextColor(RGB(255, 255, 255));
         return SkinnedDialog::OnCtlColor(dc, control, ctlColor);
     }
 
 private:
+    BgButton& Button(int id) {
+        switch (id) {
+            case kIdSettingsClose:
+                return close;
+            case IDOK:
+                return ok;
+            case IDCANCEL:
+                return cancel;
+            default:
+                return browse;
+        }
+    }
+
     std::string m_styles;
 };
 
@@ -280,7 +269,7 @@ public:
 
 protected:
     void DoDataExchange() override {
-        for (int i = 0; i < 7; ++i) BindControl(1015 + i, items[i]);
+        for (int i = 0; i < kIntervalEntries; ++i) BindControl(kIdFirstInterval + i, items[i]);
     }
     bool OnInitDialog() override {
         for (int i = 0; i < 7; ++i) {

@@ -1,6 +1,6 @@
-#include "platform/CodePage936.h"
-
 #include <gtest/gtest.h>
+
+#include "base/CodePage936.h"
 
 namespace lumora {
 namespace {
@@ -21,10 +21,16 @@ TEST(CodePage936Test, ChineseTakesTwoBytesAsciiOne) {
 }
 
 TEST(CodePage936Test, UnmappableAndIllFormedBecomeQuestionMarks) {
-    EXPECT_EQ(ToCodePage936("a\xF0\x9F\x98\x80" "b"), "a?b");  // an emoji has no GBK form
-    EXPECT_EQ(ToCodePage936("a\xFF" "b"), "a?b");              // not UTF-8
-    EXPECT_EQ(ToCodePage936("a\xE5\xA3" "b"), "a?b");          // cut-off sequence inside
-    EXPECT_EQ(ToCodePage936("a\xE5\xA3"), "a?");               // cut-off sequence at the end
+    EXPECT_EQ(ToCodePage936("a\xF0\x9F\x98\x80"
+                            "b"),
+              "a?b");  // an emoji has no GBK form
+    EXPECT_EQ(ToCodePage936("a\xFF"
+                            "b"),
+              "a?b");  // not UTF-8
+    EXPECT_EQ(ToCodePage936("a\xE5\xA3"
+                            "b"),
+              "a?b");                             // cut-off sequence inside
+    EXPECT_EQ(ToCodePage936("a\xE5\xA3"), "a?");  // cut-off sequence at the end
 }
 
 }  // namespace

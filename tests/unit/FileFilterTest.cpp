@@ -1,12 +1,11 @@
-#include "platform/FileFilter.h"
-
 #include <gtest/gtest.h>
+
+#include "base/FileFilter.h"
 
 namespace lumora {
 namespace {
 
-TEST(FileFilterTest, ParsesNamePatternPairsUpToTheEmptyName)
-{
+TEST(FileFilterTest, ParsesNamePatternPairsUpToTheEmptyName) {
     struct Case {
         const char* filter;
         std::vector<FileFilter> expected;
@@ -23,8 +22,7 @@ TEST(FileFilterTest, ParsesNamePatternPairsUpToTheEmptyName)
     for (const Case& c : cases) EXPECT_EQ(ParseFileFilter(c.filter), c.expected) << c.filter;
 }
 
-TEST(FileFilterTest, GlobsIgnoreTheCaseOfLettersOnly)
-{
+TEST(FileFilterTest, GlobsIgnoreTheCaseOfLettersOnly) {
     EXPECT_EQ(CaseInsensitiveGlob("*.jpg"), "*.[jJ][pP][gG]");
     EXPECT_EQ(CaseInsensitiveGlob("*.JPG"), "*.[jJ][pP][gG]");
     EXPECT_EQ(CaseInsensitiveGlob("*"), "*");

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "app/WebTarget.h"
 #include "platform/headless/RecordingShell.h"
-#include "ui/WebTarget.h"
 
 namespace lumora {
 namespace {

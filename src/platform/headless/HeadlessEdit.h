@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Host.h"
+#include "platform/headless/HeadlessWidget.h"
 
 namespace lumora {
 
@@ -8,13 +9,11 @@ class HeadlessHost;
 
 // A native edit of the headless host: keeps its state where tests can read it and takes the
 // keys the host's synthetic keyboard sends while it has the focus.
-class HeadlessEdit : public NativeEdit {
+class HeadlessEdit : public HeadlessWidget<NativeEdit> {
 public:
     HeadlessEdit(HeadlessHost& host, SurfaceId surface, EditOptions options);
     ~HeadlessEdit() override;
 
-    void SetRect(const Rect& surfaceRect) override { rect = surfaceRect; }
-    void SetVisible(bool v) override { visible = v; }
     std::string Text() const override { return text; }
     void SetText(const std::string& t) override { text = t; }
     void Focus() override;
@@ -22,8 +21,7 @@ public:
     bool HasFocus() const override;
     void SetFormattingRect(const Rect& r) override { formattingRect = r; }
     void SetFont(const FontSpec& f) override { font = f; }
-    void SetColors(ColorRef t, std::optional<ColorRef> bg) override
-    {
+    void SetColors(ColorRef t, std::optional<ColorRef> bg) override {
         textColor = t;
         background = bg;
     }
@@ -34,8 +32,6 @@ public:
 
     SurfaceId surface;
     EditOptions options;
-    Rect rect;
-    bool visible = true;
     std::string text;
     std::optional<Rect> formattingRect;
     FontSpec font;

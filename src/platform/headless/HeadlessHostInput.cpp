@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "base/Utf8.h"
 #include "platform/headless/HeadlessEdit.h"
 #include "platform/headless/HeadlessHost.h"
 
@@ -13,27 +14,27 @@ constexpr unsigned kMkLButton = 0x1;
 constexpr unsigned kMkRButton = 0x2;
 constexpr unsigned kMkMButton = 0x10;
 
-unsigned ButtonBit(MouseButton b)
-{
+unsigned ButtonBit(MouseButton b) {
     switch (b) {
-    case MouseButton::Left: return kMkLButton;
-    case MouseButton::Right: return kMkRButton;
-    case MouseButton::Middle: return kMkMButton;
+        case MouseButton::Left:
+            return kMkLButton;
+        case MouseButton::Right:
+            return kMkRButton;
+        case MouseButton::Middle:
+            return kMkMButton;
     }
     return 0;
 }
 
 }  // namespace
 
-Point HeadlessHost::ToScreen(SurfaceId surface, Point client) const
-{
+Point HeadlessHost::ToScreen(SurfaceId surface, Point client) const {
     const Surface* s = Find(surface);
     if (s == nullptr) return client;
     return {client.x + s->screen.left, client.y + s->screen.top};
 }
 
-void HeadlessHost::DeliverMouse(Point screen, MouseInput input)
-{
+void HeadlessHost::DeliverMouse(Point screen, MouseInput input) {
     m_cursor = screen;
     const SurfaceId under = SurfaceAt(screen);
     const SurfaceId target = m_pressSurface != 0 ? m_pressSurface : under;
@@ -65,15 +66,13 @@ void HeadlessHost::DeliverMouse(Point screen, MouseInput input)
     RunUntilIdle();
 }
 
-void HeadlessHost::MoveTo(Point screen)
-{
+void HeadlessHost::MoveTo(Point screen) {
     MouseInput in;
     in.kind = MouseInput::Move;
     DeliverMouse(screen, in);
 }
 
-void HeadlessHost::Press(Point screen, MouseButton button)
-{
+void HeadlessHost::Press(Point screen, MouseButton button) {
     MouseInput in;
     in.kind = MouseInput::Down;
     in.button = button;
@@ -83,8 +82,7 @@ void HeadlessHost::Press(Point screen, MouseButton button)
     m_pressSurface = SurfaceAt(screen);
 }
 
-void HeadlessHost::Release(Point screen, MouseButton button)
-{
+void HeadlessHost::Release(Point screen, MouseButton button) {
     MouseInput in;
     in.kind = MouseInput::Up;
     in.button = button;
@@ -104,22 +102,19 @@ void HeadlessHost::Release(Point screen, MouseButton button)
     RunUntilIdle();
 }
 
-void HeadlessHost::Click(Point screen, MouseButton button)
-{
+void HeadlessHost::Click(Point screen, MouseButton button) {
     Press(screen, button);
     Release(screen, button);
 }
 
-void HeadlessHost::Wheel(Point screen, int delta)
-{
+void HeadlessHost::Wheel(Point screen, int delta) {
     MouseInput in;
     in.kind = MouseInput::Wheel;
     in.wheelDelta = delta;
     DeliverMouse(screen, in);
 }
 
-void HeadlessHost::Key(unsigned vk, const std::string& text)
-{
+void HeadlessHost::Key(unsigned vk, const std::string& text) {
     for (const bool down : {true, false}) {
         KeyInput key{down, vk, down ? text : std::string()};
         if (m_focusedEdit != nullptr) {
@@ -131,27 +126,24 @@ void HeadlessHost::Key(unsigned vk, const std::string& text)
     }
 }
 
-void HeadlessHost::Type(const std::string& text)
-{
+void HeadlessHost::Type(const std::string& text) {
     // One key a character; letters and digits carry their virtual-key code, others none.
     std::size_t i = 0;
     while (i < text.size()) {
-        std::size_t len = 1;
+        const std::size_t len = Utf8StepLength(text, i);
         const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead >= 0xF0) len = 4;
-        else if (lead >= 0xE0) len = 3;
-        else if (lead >= 0xC0) len = 2;
         const std::string ch = text.substr(i, len);
         unsigned vk = 0;
-        if (len == 1 && std::isalnum(lead)) vk = static_cast<unsigned>(std::toupper(lead));
-        else if (len == 1 && lead == ' ') vk = 0x20;
+        if (len == 1 && std::isalnum(lead))
+            vk = static_cast<unsigned>(std::toupper(lead));
+        else if (len == 1 && lead == ' ')
+            vk = 0x20;
         Key(vk, ch);
         i += len;
     }
 }
 
-void HeadlessHost::ClickTrayIcon(unsigned id, MouseButton button)
-{
+void HeadlessHost::ClickTrayIcon(unsigned id, MouseButton button) {
     if (button == MouseButton::Right) {
         OpenTrayMenuAt(id, m_cursor);
         return;
@@ -185,14 +177,12 @@ bool HeadlessHost::ChooseTrayMenuItem(unsigned id, unsigned command) {
     return true;
 }
 
-void HeadlessHost::CloseSurface(SurfaceId surface)
-{
+void HeadlessHost::CloseSurface(SurfaceId surface) {
     if (Surface* s = Get(surface)) s->options.client->CloseRequested();
     RunUntilIdle();
 }
 
-void HeadlessHost::Expose(SurfaceId surface)
-{
+void HeadlessHost::Expose(SurfaceId surface) {
     if (Surface* s = Get(surface)) s->options.client->Exposed();
     RunUntilIdle();
 }

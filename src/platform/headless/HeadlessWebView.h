@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/Host.h"
+#include "platform/headless/HeadlessWidget.h"
 
 namespace lumora {
 
@@ -12,13 +13,11 @@ class HeadlessHost;
 
 // A web view of the headless host: records navigations and script calls. A test plays the
 // page's side: FollowLink is the page navigating, `pageFunctions` the functions it defines.
-class HeadlessWebView : public NativeWebView {
+class HeadlessWebView : public HeadlessWidget<NativeWebView> {
 public:
     HeadlessWebView(HeadlessHost& host, SurfaceId surface, WebViewOptions options);
     ~HeadlessWebView() override;
 
-    void SetRect(const Rect& surfaceRect) override { rect = surfaceRect; }
-    void SetVisible(bool v) override { visible = v; }
     // Like a real view, the hook sees the navigation later, from the loop.
     void Navigate(const std::string& url) override;
     void CallFunction(const std::string& name) override;
@@ -35,8 +34,6 @@ public:
 
     SurfaceId surface;
     WebViewOptions options;
-    Rect rect;
-    bool visible = true;
     bool silent = false;
     bool scrollBarsHidden = false;
     bool busy = false;

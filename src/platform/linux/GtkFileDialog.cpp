@@ -1,6 +1,6 @@
 #include "platform/linux/GtkFileDialog.h"
 
-#include "platform/FileFilter.h"
+#include "base/FileFilter.h"
 #include "platform/linux/GtkChooserAnswer.h"
 
 namespace lumora {

@@ -2,7 +2,7 @@
 
 #include <cairo.h>
 
-#include "platform/Geometry.h"
+#include "base/Geometry.h"
 
 namespace lumora {
 

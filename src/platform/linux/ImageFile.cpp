@@ -2,7 +2,7 @@
 
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
-#include "platform/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "platform/PictureFormat.h"
 #include "platform/linux/PixbufDecoder.h"
 

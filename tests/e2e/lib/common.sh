@@ -82,15 +82,14 @@ e2e_init() {
     e2e_record_url_opens
 }
 
-# Waits until a command succeeds; false after `timeout` seconds (default 20).
-e2e_wait_until() {
-    local timeout=$1
-    shift
-    local deadline=$((SECONDS + timeout))
-    until "$@" >/dev/null 2>&1; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
+# Waits until a command succeeds; false after `timeout` seconds: e2e_wait_until TIMEOUT CMD...
+source "$(dirname "${BASH_SOURCE[0]}")/../../../scripts/lib/wait_until.sh"
+e2e_wait_until() { wait_until "$@"; }
+
+# Waits up to 30 seconds until `file` holds a line matching `pattern`, else fails the scenario:
+# e2e_wait_for_line FILE PATTERN
+e2e_wait_for_line() {
+    e2e_wait_until 30 grep -q -- "$2" "$1" || e2e_fail "no '$2' in $1: $(cat "$1")"
 }
 
 # Runs the rest of the scenario in a network namespace of its own, with only a loopback

@@ -1,4 +1,4 @@
-#include "platform/CodePage936.h"
+#include "base/CodePage936.h"
 
 #include <iconv.h>
 

@@ -1,4 +1,4 @@
-#include "ui/WebTarget.h"
+#include "app/WebTarget.h"
 
 #include <cctype>
 #include <string_view>

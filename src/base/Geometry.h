@@ -31,16 +31,16 @@ struct Rect {
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
     bool IsEmpty() const { return right <= left || bottom <= top; }
-    bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    bool Contains(Point p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
     Rect Offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
-    Rect Intersect(const Rect& o) const
-    {
+    Rect Intersect(const Rect& o) const {
         Rect r{std::max(left, o.left), std::max(top, o.top), std::min(right, o.right),
                std::min(bottom, o.bottom)};
         return r.IsEmpty() ? Rect{} : r;
     }
-    Rect Union(const Rect& o) const
-    {
+    Rect Union(const Rect& o) const {
         if (IsEmpty()) return o;
         if (o.IsEmpty()) return *this;
         return {std::min(left, o.left), std::min(top, o.top), std::max(right, o.right),

@@ -1,4 +1,4 @@
-#include "platform/FileFilter.h"
+#include "base/FileFilter.h"
 
 namespace lumora {
 namespace {

@@ -3,8 +3,8 @@
 // beside itself, as the program does, and opens only web pages.
 #include "app/Config.h"
 #include "app/ConfigKeys.h"
+#include "app/WebTarget.h"
 #include "platform/Shell.h"
-#include "ui/WebTarget.h"
 
 int main() {
     lumora::Config config = lumora::Config::ForApplication();
