@@ -6,7 +6,7 @@ packages=(
   build-essential cmake pkg-config ninja-build
   libgtk-3-dev libwebkit2gtk-4.1-dev libcurl4-openssl-dev libx11-dev libglib2.0-dev
   libdbusmenu-glib-dev libcpp-httplib-dev libssl-dev libsqlite3-dev sqlite3
-  googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
   xvfb xauth xdotool x11-utils x11-apps trayer xfce4-panel imagemagick dbus-x11 at-spi2-core curl
   python3 python3-gi gir1.2-atspi-2.0 iproute2 util-linux
   fonts-wqy-microhei librsvg2-common libjpeg-dev libpng-dev gsettings-desktop-schemas

@@ -11,8 +11,7 @@ Host* g_host = nullptr;
 std::uint64_t g_generation = 0;
 }  // namespace
 
-void SetCurrentHost(Host* host)
-{
+void SetCurrentHost(Host* host) {
     g_host = host;
     ++g_generation;
 }
@@ -21,8 +20,7 @@ DesktopBackground& Host::Desktop() { return SystemDesktopBackground(); }
 
 std::uint64_t CurrentHostGeneration() { return g_generation; }
 
-Host& CurrentHost()
-{
+Host& CurrentHost() {
     // Running without a host is a programming error at start-up, not a condition to handle.
     if (g_host == nullptr) std::abort();
     return *g_host;

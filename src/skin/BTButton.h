@@ -39,8 +39,7 @@ protected:
 
 private:
     bool MouseSetsHovered() const;
-    void DrawCaption(DC& dc, const std::string& caption, int width, int height,
-                     const Rect& clip);
+    void DrawCaption(DC& dc, const std::string& caption, int width, int height, const Rect& clip);
 
     ColorRef m_fillColor;
     SkinImage m_normalImage;

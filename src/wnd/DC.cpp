@@ -13,8 +13,7 @@ struct LayoutDeleter {
 };
 using LayoutPtr = std::unique_ptr<PangoLayout, LayoutDeleter>;
 
-LayoutPtr MakeLayout(cairo_t* cr, const Font& font, const std::string& text)
-{
+LayoutPtr MakeLayout(cairo_t* cr, const Font& font, const std::string& text) {
     LayoutPtr layout(pango_cairo_create_layout(cr));
     const FontSpec spec = MapFont(font);
     PangoFontDescription* desc = pango_font_description_from_string(spec.family.c_str());
@@ -28,8 +27,7 @@ LayoutPtr MakeLayout(cairo_t* cr, const Font& font, const std::string& text)
 }
 
 // "&" marks a mnemonic in captions; "&&" is a literal ampersand.
-std::string StripPrefix(const std::string& text)
-{
+std::string StripPrefix(const std::string& text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '&' && i + 1 < text.size()) ++i;
@@ -44,41 +42,35 @@ DC::DC(cairo_t* cr, const Font& font) : m_cr(cr), m_font(font) { cairo_save(m_cr
 
 DC::~DC() { cairo_restore(m_cr); }
 
-ColorRef DC::SetTextColor(ColorRef color)
-{
+ColorRef DC::SetTextColor(ColorRef color) {
     const ColorRef old = m_textColor;
     m_textColor = color;
     return old;
 }
 
-ColorRef DC::SetBkColor(ColorRef color)
-{
+ColorRef DC::SetBkColor(ColorRef color) {
     const ColorRef old = m_bkColor;
     m_bkColor = color;
     return old;
 }
 
-int DC::SetBkMode(int mode)
-{
+int DC::SetBkMode(int mode) {
     const int old = m_bkMode;
     m_bkMode = mode;
     return old;
 }
 
-Font DC::SelectFont(const Font& font)
-{
+Font DC::SelectFont(const Font& font) {
     Font old = m_font;
     m_font = font;
     return old;
 }
 
-void DC::SetSource(ColorRef c)
-{
+void DC::SetSource(ColorRef c) {
     cairo_set_source_rgb(m_cr, GetRValue(c) / 255.0, GetGValue(c) / 255.0, GetBValue(c) / 255.0);
 }
 
-void DC::FillSolidRect(const Rect& rect, ColorRef color)
-{
+void DC::FillSolidRect(const Rect& rect, ColorRef color) {
     if (rect.IsEmpty()) return;
     cairo_save(m_cr);
     cairo_set_operator(m_cr, CAIRO_OPERATOR_SOURCE);
@@ -88,17 +80,20 @@ void DC::FillSolidRect(const Rect& rect, ColorRef color)
     cairo_restore(m_cr);
 }
 
-void DC::FillRect(const Rect& rect, const Brush& brush)
-{
+void DC::FillRect(const Rect& rect, const Brush& brush) {
     switch (brush.kind) {
-    case Brush::Hollow: return;
-    case Brush::Default: FillSolidRect(rect, kFaceColor); return;
-    case Brush::Solid: FillSolidRect(rect, brush.color); return;
+        case Brush::Hollow:
+            return;
+        case Brush::Default:
+            FillSolidRect(rect, kFaceColor);
+            return;
+        case Brush::Solid:
+            FillSolidRect(rect, brush.color);
+            return;
     }
 }
 
-void DC::FrameRect(const Rect& rect, ColorRef color)
-{
+void DC::FrameRect(const Rect& rect, ColorRef color) {
     if (rect.IsEmpty()) return;
     cairo_save(m_cr);
     SetSource(color);
@@ -108,8 +103,7 @@ void DC::FrameRect(const Rect& rect, ColorRef color)
     cairo_restore(m_cr);
 }
 
-void DC::FillEllipse(const Rect& rect, ColorRef color)
-{
+void DC::FillEllipse(const Rect& rect, ColorRef color) {
     if (rect.IsEmpty()) return;
     cairo_save(m_cr);
     SetSource(color);
@@ -120,8 +114,7 @@ void DC::FillEllipse(const Rect& rect, ColorRef color)
     cairo_restore(m_cr);
 }
 
-void DC::FrameEllipse(const Rect& rect, ColorRef color)
-{
+void DC::FrameEllipse(const Rect& rect, ColorRef color) {
     if (rect.IsEmpty()) return;
     cairo_save(m_cr);
     SetSource(color);
@@ -135,15 +128,16 @@ void DC::FrameEllipse(const Rect& rect, ColorRef color)
     cairo_restore(m_cr);
 }
 
-void DC::FillPolygon(std::initializer_list<Point> points, ColorRef color)
-{
+void DC::FillPolygon(std::initializer_list<Point> points, ColorRef color) {
     if (points.size() < 3) return;
     cairo_save(m_cr);
     SetSource(color);
     bool first = true;
     for (const Point& p : points) {
-        if (first) cairo_move_to(m_cr, p.x, p.y);
-        else cairo_line_to(m_cr, p.x, p.y);
+        if (first)
+            cairo_move_to(m_cr, p.x, p.y);
+        else
+            cairo_line_to(m_cr, p.x, p.y);
         first = false;
     }
     cairo_close_path(m_cr);
@@ -151,15 +145,14 @@ void DC::FillPolygon(std::initializer_list<Point> points, ColorRef color)
     cairo_restore(m_cr);
 }
 
-void DC::DrawImage(const BgraImage& image, const Rect& dest)
-{
+void DC::DrawImage(const BgraImage& image, const Rect& dest) {
     if (image.Empty() || dest.IsEmpty()) return;
     if (image.pixels.size() < static_cast<std::size_t>(image.width) * image.height * 4) return;
     const cairo_format_t format = image.hasAlpha ? CAIRO_FORMAT_ARGB32 : CAIRO_FORMAT_RGB24;
     // cairo reads the bytes only during this call; the image stays untouched.
     auto* data = const_cast<unsigned char*>(image.pixels.data());
-    cairo_surface_t* src =
-        cairo_image_surface_create_for_data(data, format, image.width, image.height, image.width * 4);
+    cairo_surface_t* src = cairo_image_surface_create_for_data(data, format, image.width,
+                                                               image.height, image.width * 4);
     cairo_save(m_cr);
     cairo_rectangle(m_cr, dest.left, dest.top, dest.Width(), dest.Height());
     cairo_clip(m_cr);
@@ -174,8 +167,7 @@ void DC::DrawImage(const BgraImage& image, const Rect& dest)
     cairo_surface_destroy(src);
 }
 
-void DC::ExtTextOut(int x, int y, UINT options, const Rect* rect, const std::string& text)
-{
+void DC::ExtTextOut(int x, int y, UINT options, const Rect* rect, const std::string& text) {
     cairo_save(m_cr);
     if (rect != nullptr && (options & ETO_CLIPPED) != 0) {
         cairo_rectangle(m_cr, rect->left, rect->top, rect->Width(), rect->Height());
@@ -193,8 +185,7 @@ void DC::ExtTextOut(int x, int y, UINT options, const Rect* rect, const std::str
     cairo_restore(m_cr);
 }
 
-int DC::DrawText(const std::string& raw, Rect& rect, UINT format)
-{
+int DC::DrawText(const std::string& raw, Rect& rect, UINT format) {
     const std::string text = (format & DT_NOPREFIX) != 0 ? raw : StripPrefix(raw);
     LayoutPtr layout = MakeLayout(m_cr, m_font, text);
     if ((format & DT_SINGLELINE) == 0 && (format & DT_WORDBREAK) != 0) {
@@ -212,12 +203,16 @@ int DC::DrawText(const std::string& raw, Rect& rect, UINT format)
         return h;
     }
     int x = rect.left;
-    if ((format & DT_CENTER) != 0) x = rect.left + (rect.Width() - w) / 2;
-    else if ((format & DT_RIGHT) != 0) x = rect.right - w;
+    if ((format & DT_CENTER) != 0)
+        x = rect.left + (rect.Width() - w) / 2;
+    else if ((format & DT_RIGHT) != 0)
+        x = rect.right - w;
     int y = rect.top;
     if ((format & DT_SINGLELINE) != 0) {
-        if ((format & DT_VCENTER) != 0) y = rect.top + (rect.Height() - h) / 2;
-        else if ((format & DT_BOTTOM) != 0) y = rect.bottom - h;
+        if ((format & DT_VCENTER) != 0)
+            y = rect.top + (rect.Height() - h) / 2;
+        else if ((format & DT_BOTTOM) != 0)
+            y = rect.bottom - h;
     }
     cairo_save(m_cr);
     if ((format & DT_NOCLIP) == 0) {
@@ -232,8 +227,7 @@ int DC::DrawText(const std::string& raw, Rect& rect, UINT format)
     return h;
 }
 
-Size DC::GetTextExtent(const std::string& text)
-{
+Size DC::GetTextExtent(const std::string& text) {
     LayoutPtr layout = MakeLayout(m_cr, m_font, text);
     int w = 0;
     int h = 0;

@@ -7,8 +7,7 @@ namespace {
 constexpr const char* kDialogFamily = "WenQuanYi Micro Hei,Sans";
 }  // namespace
 
-FontSpec MapFont(const Font& font)
-{
+FontSpec MapFont(const Font& font) {
     FontSpec spec;
     spec.family = kDialogFamily;
     spec.pixelSize = font.pixelHeight > 0 ? font.pixelHeight : (font.pointSize * 96 + 36) / 72;

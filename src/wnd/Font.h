@@ -10,8 +10,8 @@ namespace lumora {
 // in pixels (created fonts). MapFont turns it into what is installed here.
 struct Font {
     std::string face = "MS Shell Dlg";
-    int pointSize = 9;     // used when pixelHeight is 0
-    int pixelHeight = 0;   // a created font's character height
+    int pointSize = 9;    // used when pixelHeight is 0
+    int pixelHeight = 0;  // a created font's character height
     bool bold = false;
     bool italic = false;
 

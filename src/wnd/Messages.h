@@ -49,9 +49,9 @@ inline constexpr UINT WM_USER = 0x0400;
 // whose lParam is the mouse message on the icon.
 inline constexpr UINT WM_TRAY_NOTIFY = WM_USER + 102;      // wParam: icon id 0x466
 inline constexpr UINT WM_INTERVAL_PICKED = WM_USER + 103;  // wParam: interval index 0 to 6
-inline constexpr UINT WM_PANEL_COMMAND = WM_USER + 104;    // wParam: 1 settings, 4 home page, -1 exit
-inline constexpr UINT WM_GALLERY_RELOAD = WM_USER + 105;   // wParam: 0
-inline constexpr UINT WM_POPUP_LEAVE = WM_USER + 106;      // wParam: 0
+inline constexpr UINT WM_PANEL_COMMAND = WM_USER + 104;  // wParam: 1 settings, 4 home page, -1 exit
+inline constexpr UINT WM_GALLERY_RELOAD = WM_USER + 105;  // wParam: 0
+inline constexpr UINT WM_POPUP_LEAVE = WM_USER + 106;     // wParam: 0
 
 // Button messages and notification codes (the high word of WM_COMMAND's wParam).
 inline constexpr UINT BM_GETCHECK = 0x00F0;

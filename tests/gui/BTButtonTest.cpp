@@ -1,8 +1,7 @@
 // Captioned image buttons: the tab caption rule by code page 936 length, caption colours, the
 // styles that ignore the mouse, the pop-up button's leave message and premultiplication.
-#include "skin/BTButton.h"
-
 #include "SkinTestFrame.h"
+#include "skin/BTButton.h"
 
 namespace lumora {
 namespace {
@@ -19,7 +18,9 @@ protected:
         button.Create(caption, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW,
                       Rect::FromXywh(10, 10, width, height), &frame, 1005);
     }
-    Rect Area(int width = 123, int height = 30) const { return Rect::FromXywh(10, 10, width, height); }
+    Rect Area(int width = 123, int height = 30) const {
+        return Rect::FromXywh(10, 10, width, height);
+    }
 };
 
 TEST_F(BTButtonTest, TabCaptionsAreDrawnOnlyForSixOrEightBytes) {
@@ -28,11 +29,11 @@ TEST_F(BTButtonTest, TabCaptionsAreDrawnOnlyForSixOrEightBytes) {
         int startX;  // -1: no caption
     };
     const Case cases[] = {
-        {"壁纸库", 123 / 2},            // 6 bytes
-        {"我的壁纸", 123 * 5 / 12},     // 8 bytes
-        {"abcdef", 123 / 2},            // 6 bytes of ASCII
-        {"壁纸", -1},                   // 4 bytes
-        {"壁纸库壁纸", -1},             // 10 bytes
+        {"壁纸库", 123 / 2},         // 6 bytes
+        {"我的壁纸", 123 * 5 / 12},  // 8 bytes
+        {"abcdef", 123 / 2},         // 6 bytes of ASCII
+        {"壁纸", -1},                // 4 bytes
+        {"壁纸库壁纸", -1},          // 10 bytes
         {"", -1},
     };
     for (const Case& c : cases) {
@@ -61,7 +62,7 @@ TEST_F(BTButtonTest, TabCaptionsAreDrawnOnlyForSixOrEightBytes) {
 TEST_F(BTButtonTest, CaptionColoursFollowTheActiveState) {
     struct Case {
         int style;
-        bool hover;     // the mouse rests on the button
+        bool hover;  // the mouse rests on the button
         int selected;
         std::uint32_t text;
     };
@@ -118,8 +119,10 @@ TEST_F(BTButtonTest, PopupPostsOneLeaveMessagePerLeaveWhateverItsImages) {
         BTButton button;
         button.style = BTS_POPUP;
         button.drawImages = true;
-        if (withImages) button.SetImages(grey, light);
-        else button.SetImages(Missing("a.png"), Missing("b.png"));
+        if (withImages)
+            button.SetImages(grey, light);
+        else
+            button.SetImages(Missing("a.png"), Missing("b.png"));
         Place(button, "每三分钟");
         for (int round = 1; round <= 3; ++round) {
             for (int x = 15; x < 60; x += 5) host.MoveTo(At(x, 20));

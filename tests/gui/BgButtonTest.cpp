@@ -1,8 +1,7 @@
 // Image buttons: fixed-size kinds, the split button's zones, broken buttons and the
 // premultiplied stretch kind, read back pixel by pixel.
-#include "skin/BgButton.h"
-
 #include "SkinTestFrame.h"
+#include "skin/BgButton.h"
 
 namespace lumora {
 namespace {
@@ -70,11 +69,11 @@ TEST_F(BgButtonTest, SplitButtonFollowsItsZonesAndTheBandKeepsTheLastImage) {
     };
     EXPECT_EQ(PixelAt(180, 120), kRed);  // not yet hovered
     const Step steps[] = {
-        {0, kGreen},    {100, kGreen},  // left zone: x < 101
-        {101, kGreen},  {150, kGreen},  // the band keeps the left image
-        {151, kBlue},   {201, kBlue},   // right zone: x >= 151
-        {120, kBlue},                   // the band keeps the right image
-        {30, kGreen},   {-1, kRed},     // leaving shows the normal image
+        {0, kGreen},   {100, kGreen},  // left zone: x < 101
+        {101, kGreen}, {150, kGreen},  // the band keeps the left image
+        {151, kBlue},  {201, kBlue},   // right zone: x >= 151
+        {120, kBlue},                  // the band keeps the right image
+        {30, kGreen},  {-1, kRed},     // leaving shows the normal image
     };
     for (const Step& s : steps) {
         host.MoveTo(s.x < 0 ? At(300, 250) : At(s.x, 110));

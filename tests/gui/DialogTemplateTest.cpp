@@ -10,25 +10,24 @@
 namespace lumora {
 namespace {
 
-TEST(DialogUnitsTest, FixedBaseUnitsPerFontSize)
-{
+TEST(DialogUnitsTest, FixedBaseUnitsPerFontSize) {
     struct Case {
         int pointSize;
         int x, y, cx, cy;
         Rect pixels;
     };
     const Case cases[] = {
-        {9, 0, 0, 320, 200, Rect::FromXywh(0, 0, 560, 350)},  // the filter bar
+        {9, 0, 0, 320, 200, Rect::FromXywh(0, 0, 560, 350)},   // the filter bar
         {9, 1, 57, 116, 14, Rect::FromXywh(2, 100, 203, 25)},  // halves round away from zero
         {8, 1, 15, 73, 14, Rect::FromXywh(2, 24, 110, 23)},
         {8, 0, 0, 107, 103, Rect::FromXywh(0, 0, 161, 167)},  // the interval picker
     };
     for (const Case& c : cases)
-        EXPECT_EQ(DialogUnits(c.pointSize).ToPixels(c.x, c.y, c.cx, c.cy), c.pixels) << c.pointSize << " " << c.cx;
+        EXPECT_EQ(DialogUnits(c.pointSize).ToPixels(c.x, c.y, c.cx, c.cy), c.pixels)
+            << c.pointSize << " " << c.cx;
 }
 
-TEST(DialogTemplatesTest, EveryTemplateOfTheProgramIsThere)
-{
+TEST(DialogTemplatesTest, EveryTemplateOfTheProgramIsThere) {
     for (int id : {102, 103, 106, 107, 108, 109, 110, 131}) {
         const DialogTemplate* t = FindDialogTemplate(id);
         ASSERT_NE(t, nullptr) << id;
@@ -46,8 +45,7 @@ public:
 
 using DialogFromTemplateTest = HeadlessHostFixture;
 
-TEST_F(DialogFromTemplateTest, FilterBarMeasures560By350AsAChild)
-{
+TEST_F(DialogFromTemplateTest, FilterBarMeasures560By350AsAChild) {
     Wnd frame;
     frame.CreateEx(0, "", WS_POPUP | WS_VISIBLE, Rect::FromXywh(0, 0, 900, 667), nullptr);
     TemplateDialog bar(kFilterBarTemplate);
@@ -61,8 +59,7 @@ TEST_F(DialogFromTemplateTest, FilterBarMeasures560By350AsAChild)
     EXPECT_EQ(bar.GetDlgItem(1036)->GetWindowText(), "收藏");
 }
 
-TEST_F(DialogFromTemplateTest, ControlsKeepIdsOrderAndKinds)
-{
+TEST_F(DialogFromTemplateTest, ControlsKeepIdsOrderAndKinds) {
     TemplateDialog dlg(kSettingsTemplate);
     ASSERT_TRUE(dlg.Create(nullptr));
     const auto& children = dlg.Children();
@@ -79,8 +76,7 @@ TEST_F(DialogFromTemplateTest, ControlsKeepIdsOrderAndKinds)
     EXPECT_EQ(dlg.GetDlgItem(1)->GetWindowText(), "确定");
 }
 
-TEST_F(DialogFromTemplateTest, BoundObjectsGetTheirControlsWindow)
-{
+TEST_F(DialogFromTemplateTest, BoundObjectsGetTheirControlsWindow) {
     struct Panel : Dialog {
         Panel() : Dialog(DialogResource(kMenuPanelTemplate)) {}
         Button exit;
@@ -92,8 +88,7 @@ TEST_F(DialogFromTemplateTest, BoundObjectsGetTheirControlsWindow)
     EXPECT_EQ(panel.exit.GetFont().pointSize, 9);
 }
 
-TEST_F(DialogFromTemplateTest, AutoRadioButtonsClearTheirGroupAndCheckBoxesToggle)
-{
+TEST_F(DialogFromTemplateTest, AutoRadioButtonsClearTheirGroupAndCheckBoxesToggle) {
     TemplateDialog dlg(kSettingsTemplate);
     ASSERT_TRUE(dlg.Create(nullptr));
     dlg.MoveWindow(Rect::FromXywh(0, 0, 407, 389));

@@ -1,12 +1,11 @@
-#include "platform/headless/HeadlessHost.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/headless/HeadlessHost.h"
 
 namespace lumora {
 namespace {
 
-TEST(HeadlessHostTest, MessageBoxesAnswerAsScriptedThenAsIfClosed)
-{
+TEST(HeadlessHostTest, MessageBoxesAnswerAsScriptedThenAsIfClosed) {
     HeadlessHost host;
     host.ScriptMessageBox(IDYES);
     EXPECT_EQ(host.MessageBox(0, "Update?", "Lumora", MB_YESNO | MB_ICONQUESTION), IDYES);
@@ -22,8 +21,7 @@ TEST(HeadlessHostTest, MessageBoxesAnswerAsScriptedThenAsIfClosed)
     EXPECT_EQ(host.messageBoxes[0].type, unsigned(MB_YESNO | MB_ICONQUESTION));
 }
 
-TEST(HeadlessHostTest, ClockFiresTimersInTimeOrderAndStoppedTimersStayQuiet)
-{
+TEST(HeadlessHostTest, ClockFiresTimersInTimeOrderAndStoppedTimersStayQuiet) {
     HeadlessHost host;
     std::vector<int> fired;
     host.StartTimer(30, [&] { fired.push_back(30); });
@@ -37,8 +35,7 @@ TEST(HeadlessHostTest, ClockFiresTimersInTimeOrderAndStoppedTimersStayQuiet)
     EXPECT_EQ(fired, (std::vector<int>{30}));
 }
 
-TEST(HeadlessHostTest, TrayIconAddFailsWhenPresentOrUnavailable)
-{
+TEST(HeadlessHostTest, TrayIconAddFailsWhenPresentOrUnavailable) {
     HeadlessHost host;
     int lefts = 0;
     EXPECT_TRUE(host.AddTrayIcon({0x466, "Lumora", "", [&] { ++lefts; }, nullptr}));

@@ -14,8 +14,7 @@ constexpr UINT kProbe = WM_USER + 1;
 constexpr int kEditId = 1007;
 constexpr int kWantReturnId = 1008;
 
-const DialogTemplate& ProbeTemplate()
-{
+const DialogTemplate& ProbeTemplate() {
     static DialogTemplate t;
     if (t.id != 0) return t;
     t.id = 900;
@@ -35,8 +34,7 @@ class Recorder : public Wnd {
 public:
     std::vector<WPARAM> received;
 
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == kProbe) received.push_back(wParam);
         return Wnd::WindowProc(message, wParam, lParam);
     }
@@ -50,15 +48,13 @@ public:
     Recorder child;
     Recorder grandchild;
 
-    bool PreTranslateMessage(Msg& msg) override
-    {
+    bool PreTranslateMessage(Msg& msg) override {
         if (msg.message == kProbe) preTranslated.push_back(msg.wParam);
         return Dialog::PreTranslateMessage(msg);
     }
 
 protected:
-    bool OnInitDialog() override
-    {
+    bool OnInitDialog() override {
         child.CreateEx(0, "", WS_CHILD | WS_VISIBLE, Rect::FromXywh(0, 0, 50, 50), this, 1);
         grandchild.CreateEx(0, "", WS_CHILD | WS_VISIBLE, Rect::FromXywh(0, 0, 10, 10), &child, 2);
         return false;
@@ -67,8 +63,7 @@ protected:
 
 using MessageLoopTest = HeadlessHostFixture;
 
-TEST_F(MessageLoopTest, PostedMessagesPassTheModalDialogsPreTranslationSentOnesDoNot)
-{
+TEST_F(MessageLoopTest, PostedMessagesPassTheModalDialogsPreTranslationSentOnesDoNot) {
     ProbeDialog dlg;
     host.Then([&] {
         dlg.grandchild.PostMessage(kProbe, 1);
@@ -82,8 +77,7 @@ TEST_F(MessageLoopTest, PostedMessagesPassTheModalDialogsPreTranslationSentOnesD
     EXPECT_FALSE(dlg.IsWindow());
 }
 
-TEST_F(MessageLoopTest, MessageForADestroyedWindowIsDropped)
-{
+TEST_F(MessageLoopTest, MessageForADestroyedWindowIsDropped) {
     Recorder w;
     w.CreateEx(0, "", WS_POPUP, Rect::FromXywh(0, 0, 10, 10), nullptr);
     w.PostMessage(kProbe, 1);
@@ -102,8 +96,7 @@ protected:
     void OnTimer(UINT) override { ticks.push_back(host->Now()); }
 };
 
-TEST_F(MessageLoopTest, SetTimerReplacesARunningTimerOfTheSameId)
-{
+TEST_F(MessageLoopTest, SetTimerReplacesARunningTimerOfTheSameId) {
     TimerWindow w;
     w.host = &host;
     w.CreateEx(0, "", WS_POPUP, Rect::FromXywh(0, 0, 10, 10), nullptr);
@@ -120,8 +113,7 @@ TEST_F(MessageLoopTest, SetTimerReplacesARunningTimerOfTheSameId)
     EXPECT_EQ(w.ticks.size(), 2u);
 }
 
-TEST_F(MessageLoopTest, EnterAndEscapeInADialog)
-{
+TEST_F(MessageLoopTest, EnterAndEscapeInADialog) {
     struct Case {
         const char* name;
         int focus;  // control to click first, 0 for none
@@ -133,7 +125,10 @@ TEST_F(MessageLoopTest, EnterAndEscapeInADialog)
         {"Escape with no focus", 0, {VK_ESCAPE}, IDCANCEL},
         {"Enter in a single-line edit", kEditId, {VK_RETURN}, IDOK},
         {"Escape in a single-line edit", kEditId, {VK_ESCAPE}, IDCANCEL},
-        {"Enter in a multi-line edit that wants it, then Escape", kWantReturnId, {VK_RETURN, VK_ESCAPE}, IDCANCEL},
+        {"Enter in a multi-line edit that wants it, then Escape",
+         kWantReturnId,
+         {VK_RETURN, VK_ESCAPE},
+         IDCANCEL},
     };
     for (const Case& c : cases) {
         ProbeDialog dlg;
@@ -149,8 +144,7 @@ TEST_F(MessageLoopTest, EnterAndEscapeInADialog)
     }
 }
 
-TEST_F(MessageLoopTest, WantReturnEditTypesTheEnter)
-{
+TEST_F(MessageLoopTest, WantReturnEditTypesTheEnter) {
     ProbeDialog dlg;
     std::string typed;
     host.Then([&] {

@@ -16,28 +16,25 @@ namespace {
 template <class Base>
 class Tracker : public Base {
 public:
-    explicit Tracker(std::vector<std::string>& log, std::string name) : m_log(log), m_name(std::move(name)) {}
+    explicit Tracker(std::vector<std::string>& log, std::string name)
+        : m_log(log), m_name(std::move(name)) {}
 
     bool tracking = false;
 
 protected:
-    void OnMouseMove(UINT flags, Point p) override
-    {
+    void OnMouseMove(UINT flags, Point p) override {
         if (!tracking && TrackMouseEvent(*this, TME_HOVER | TME_LEAVE, 0)) tracking = true;
         Base::OnMouseMove(flags, p);
     }
-    void OnMouseHover(UINT, Point) override
-    {
+    void OnMouseHover(UINT, Point) override {
         tracking = false;
         m_log.push_back(m_name + " hover");
     }
-    void OnMouseLeave() override
-    {
+    void OnMouseLeave() override {
         tracking = false;
         m_log.push_back(m_name + " leave");
     }
-    bool OnMouseWheel(UINT flags, short delta, Point screen) override
-    {
+    bool OnMouseWheel(UINT flags, short delta, Point screen) override {
         m_log.push_back(m_name + " wheel " + std::to_string(delta));
         return Base::OnMouseWheel(flags, delta, screen);
     }
@@ -54,8 +51,7 @@ public:
     std::vector<UINT> clicks;
 
 protected:
-    bool OnCommand(UINT id, UINT code, Wnd*) override
-    {
+    bool OnCommand(UINT id, UINT code, Wnd*) override {
         if (code == BN_CLICKED) clicks.push_back(id);
         return true;
     }
@@ -63,8 +59,7 @@ protected:
 
 class MouseTest : public HeadlessHostFixture {
 protected:
-    MouseTest()
-    {
+    MouseTest() {
         frame.CreateEx(0, "", WS_POPUP | WS_VISIBLE, Rect::FromXywh(100, 100, 300, 200), nullptr);
         a.Create("A", BS_OWNERDRAW | WS_VISIBLE, Rect::FromXywh(10, 10, 80, 30), &frame, 1001);
         b.Create("B", BS_OWNERDRAW | WS_VISIBLE, Rect::FromXywh(110, 10, 80, 30), &frame, 1002);
@@ -79,8 +74,7 @@ protected:
     Tracker<Button> b{log, "b"};
 };
 
-TEST_F(MouseTest, HoverFollowsEachTrackingRequestAndLeaveComesOnce)
-{
+TEST_F(MouseTest, HoverFollowsEachTrackingRequestAndLeaveComesOnce) {
     host.MoveTo(At(20, 20));
     host.MoveTo(At(30, 20));
     host.MoveTo(At(250, 150));
@@ -88,23 +82,21 @@ TEST_F(MouseTest, HoverFollowsEachTrackingRequestAndLeaveComesOnce)
     EXPECT_FALSE(a.tracking);
 }
 
-TEST_F(MouseTest, ParentGetsLeaveWhenTheMouseMovesOntoAChild)
-{
+TEST_F(MouseTest, ParentGetsLeaveWhenTheMouseMovesOntoAChild) {
     host.MoveTo(At(250, 150));
     host.MoveTo(At(20, 20));
     host.MoveTo(At(250, 150));
-    EXPECT_EQ(log, (std::vector<std::string>{"frame hover", "frame leave", "a hover", "a leave", "frame hover"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"frame hover", "frame leave", "a hover", "a leave",
+                                             "frame hover"}));
 }
 
-TEST_F(MouseTest, LeaveComesWhenTheMouseLeavesTheSurface)
-{
+TEST_F(MouseTest, LeaveComesWhenTheMouseLeavesTheSurface) {
     host.MoveTo(At(20, 20));
     host.MoveTo({5, 5});
     EXPECT_EQ(log, (std::vector<std::string>{"a hover", "a leave"}));
 }
 
-TEST_F(MouseTest, ClickOnlyWhenPressAndReleaseAreOnTheSameButton)
-{
+TEST_F(MouseTest, ClickOnlyWhenPressAndReleaseAreOnTheSameButton) {
     struct Case {
         const char* name;
         Point press;
@@ -116,7 +108,11 @@ TEST_F(MouseTest, ClickOnlyWhenPressAndReleaseAreOnTheSameButton)
         {"same button", At(20, 20), {}, At(60, 30), {1001}},
         {"press on a, release on b", At(20, 20), {}, At(120, 20), {}},
         {"press on a, release on the frame", At(20, 20), {}, At(250, 150), {}},
-        {"out and back before the release", At(20, 20), {At(250, 150), At(25, 25)}, At(25, 25), {1001}},
+        {"out and back before the release",
+         At(20, 20),
+         {At(250, 150), At(25, 25)},
+         At(25, 25),
+         {1001}},
         {"press on the frame, release on a", At(250, 150), {}, At(20, 20), {}},
     };
     for (const Case& c : cases) {
@@ -129,8 +125,7 @@ TEST_F(MouseTest, ClickOnlyWhenPressAndReleaseAreOnTheSameButton)
     }
 }
 
-TEST_F(MouseTest, StaticIsTransparentToTheMouseUnlessItNotifies)
-{
+TEST_F(MouseTest, StaticIsTransparentToTheMouseUnlessItNotifies) {
     Static label;
     label.CreateEx(0, "label", WS_CHILD | WS_VISIBLE, Rect::FromXywh(0, 0, 100, 50), &a, 7);
     host.MoveTo(At(20, 20));
@@ -140,14 +135,12 @@ TEST_F(MouseTest, StaticIsTransparentToTheMouseUnlessItNotifies)
     EXPECT_EQ(log, (std::vector<std::string>{"a hover", "a leave"}));
 }
 
-TEST_F(MouseTest, WheelGoesToTheWindowUnderTheMouseThenToItsParent)
-{
+TEST_F(MouseTest, WheelGoesToTheWindowUnderTheMouseThenToItsParent) {
     host.Wheel(At(20, 20), -120);
     EXPECT_EQ(log, (std::vector<std::string>{"a wheel -120", "frame wheel -120"}));
 }
 
-TEST_F(MouseTest, HiddenWindowGetsNoMouse)
-{
+TEST_F(MouseTest, HiddenWindowGetsNoMouse) {
     a.ShowWindow(SW_HIDE);
     host.Click(At(20, 20));
     EXPECT_TRUE(frame.clicks.empty());

@@ -23,8 +23,7 @@ public:
     std::vector<std::string> searches;
     Edit* search = nullptr;
 
-    bool PreTranslateMessage(Msg& msg) override
-    {
+    bool PreTranslateMessage(Msg& msg) override {
         if (msg.message == WM_KEYDOWN && search != nullptr && msg.hwnd == search->GetSafeHwnd() &&
             (GetKeyState(VK_RETURN) & 0x8000) != 0) {
             searches.push_back(search->GetWindowText());
@@ -34,13 +33,11 @@ public:
     }
 
 protected:
-    bool OnCommand(UINT id, UINT code, Wnd*) override
-    {
+    bool OnCommand(UINT id, UINT code, Wnd*) override {
         notices.emplace_back(id, code);
         return true;
     }
-    Brush OnCtlColor(DC& dc, Wnd& control, UINT kind) override
-    {
+    Brush OnCtlColor(DC& dc, Wnd& control, UINT kind) override {
         if (control.GetDlgCtrlID() == kSearchId) {
             dc.SetTextColor(RGB(1, 2, 3));
             return Brush::SolidColor(RGB(235, 235, 235));
@@ -51,20 +48,18 @@ protected:
 
 class NativeChildTest : public HeadlessHostFixture {
 protected:
-    NativeChildTest()
-    {
+    NativeChildTest() {
         top.CreateEx(0, "", WS_POPUP | WS_VISIBLE, Rect::FromXywh(100, 100, 400, 300), nullptr);
         panel.CreateEx(0, "", WS_CHILD | WS_VISIBLE, Rect::FromXywh(20, 30, 300, 200), &top);
-        search.Create(ES_MULTILINE | ES_AUTOHSCROLL | WS_TABSTOP | WS_VISIBLE, Rect::FromXywh(10, 10, 180, 20), &top,
-                      kSearchId);
+        search.Create(ES_MULTILINE | ES_AUTOHSCROLL | WS_TABSTOP | WS_VISIBLE,
+                      Rect::FromXywh(10, 10, 180, 20), &top, kSearchId);
         other.Create(WS_TABSTOP | WS_VISIBLE, Rect::FromXywh(10, 40, 180, 20), &top, 1008);
         button.Create("b", BS_OWNERDRAW | WS_VISIBLE, Rect::FromXywh(300, 250, 50, 20), &top, 1);
         top.search = &search;
         host.RunUntilIdle();
     }
     HeadlessEdit& NativeOf(Edit& e) { return *static_cast<HeadlessEdit*>(e.Native()); }
-    void ClickOn(Wnd& w)
-    {
+    void ClickOn(Wnd& w) {
         const Rect r = w.GetWindowRect();
         host.Click({r.left + 2, r.top + 2});
     }
@@ -76,8 +71,7 @@ protected:
     Button button;
 };
 
-TEST_F(NativeChildTest, EditFollowsItsWindowAndKeepsItsText)
-{
+TEST_F(NativeChildTest, EditFollowsItsWindowAndKeepsItsText) {
     Edit inner;
     inner.Create(ES_READONLY | WS_VISIBLE, Rect::FromXywh(5, 6, 50, 14), &panel, 1027);
     HeadlessEdit& native = NativeOf(inner);
@@ -100,8 +94,7 @@ TEST_F(NativeChildTest, EditFollowsItsWindowAndKeepsItsText)
     EXPECT_EQ(host.Edits().size(), 2u);
 }
 
-TEST_F(NativeChildTest, FocusNoticesReachTheParent)
-{
+TEST_F(NativeChildTest, FocusNoticesReachTheParent) {
     ClickOn(search);
     EXPECT_EQ(Wnd::GetFocus(), &search);
     ClickOn(other);
@@ -117,8 +110,7 @@ TEST_F(NativeChildTest, FocusNoticesReachTheParent)
     EXPECT_EQ(host.FocusedEdit(), &NativeOf(search));
 }
 
-TEST_F(NativeChildTest, KeysPassThePreTranslationBeforeTheyAreTyped)
-{
+TEST_F(NativeChildTest, KeysPassThePreTranslationBeforeTheyAreTyped) {
     ClickOn(search);
     host.Type("壁纸");
     host.Key(VK_RETURN);
@@ -127,8 +119,7 @@ TEST_F(NativeChildTest, KeysPassThePreTranslationBeforeTheyAreTyped)
     EXPECT_EQ(GetKeyState(VK_RETURN), 0);
 }
 
-TEST_F(NativeChildTest, ParentsColouringReachesTheNativeEdit)
-{
+TEST_F(NativeChildTest, ParentsColouringReachesTheNativeEdit) {
     EXPECT_EQ(NativeOf(search).textColor, RGB(1, 2, 3));
     EXPECT_EQ(NativeOf(search).background, RGB(235, 235, 235));
     EXPECT_EQ(NativeOf(search).font.family.rfind("WenQuanYi Micro Hei", 0), 0u);
@@ -140,16 +131,16 @@ public:
     std::vector<std::string> seen;
 
 protected:
-    void OnGetHostInfo(HostInfo& info) override { info.flags |= DOCHOSTUIFLAG_NO3DBORDER | DOCHOSTUIFLAG_SCROLL_NO; }
-    void OnBeforeNavigate2(const std::string& url, bool& cancel) override
-    {
+    void OnGetHostInfo(HostInfo& info) override {
+        info.flags |= DOCHOSTUIFLAG_NO3DBORDER | DOCHOSTUIFLAG_SCROLL_NO;
+    }
+    void OnBeforeNavigate2(const std::string& url, bool& cancel) override {
         seen.push_back(url);
         cancel = url.rfind("app:", 0) == 0;
     }
 };
 
-TEST_F(NativeChildTest, WebViewNavigationHookCancelsPrivateLinks)
-{
+TEST_F(NativeChildTest, WebViewNavigationHookCancelsPrivateLinks) {
     Browser view;
     view.Create(WS_VISIBLE, Rect::FromXywh(1, 0, 899, 200), &panel, 1009);
     auto* native = static_cast<HeadlessWebView*>(view.Native());

@@ -17,7 +17,9 @@ constexpr ColorRef kBlue = RGB(0, 0, 255);
 constexpr ColorRef kGreen = RGB(0, 255, 0);
 
 // 0xAARRGGBB as the surface holds it, for an opaque colour value.
-std::uint32_t Argb(ColorRef c) { return 0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
+std::uint32_t Argb(ColorRef c) {
+    return 0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+}
 
 // A window whose erase fills one colour and counts its paints.
 class Filled : public Wnd {
@@ -28,8 +30,7 @@ public:
     int erases = 0;
 
 protected:
-    bool OnEraseBkgnd(DC& dc) override
-    {
+    bool OnEraseBkgnd(DC& dc) override {
         ++erases;
         dc.FillSolidRect(GetClientRect(), color);
         return true;
@@ -44,17 +45,17 @@ public:
     std::function<Brush(DC&, Wnd&, UINT)> colour;
 
 protected:
-    Brush OnCtlColor(DC& dc, Wnd& control, UINT kind) override
-    {
+    Brush OnCtlColor(DC& dc, Wnd& control, UINT kind) override {
         return colour ? colour(dc, control, kind) : Dialog::OnCtlColor(dc, control, kind);
     }
 };
 
 class PaintTest : public HeadlessHostFixture {
 protected:
-    PaintTest() { frame.CreateEx(0, "", WS_POPUP | WS_VISIBLE, Rect::FromXywh(50, 50, 400, 300), nullptr); }
-    std::uint32_t At(int x, int y)
-    {
+    PaintTest() {
+        frame.CreateEx(0, "", WS_POPUP | WS_VISIBLE, Rect::FromXywh(50, 50, 400, 300), nullptr);
+    }
+    std::uint32_t At(int x, int y) {
         host.RunUntilIdle();
         return host.Pixel(frame.GetSurface(), {x, y});
     }
@@ -62,8 +63,7 @@ protected:
     Filled frame{kRed};
 };
 
-TEST_F(PaintTest, TransparentChildShowsItsParentsBackground)
-{
+TEST_F(PaintTest, TransparentChildShowsItsParentsBackground) {
     ColouredDialog page(kGalleryPageTemplate);
     page.colour = [](DC& dc, Wnd&, UINT) {
         dc.SetBkMode(TRANSPARENT);
@@ -79,8 +79,7 @@ TEST_F(PaintTest, TransparentChildShowsItsParentsBackground)
     EXPECT_EQ(At(50, 50), Argb(kFaceColor));
 }
 
-TEST_F(PaintTest, ChildrenAreClippedToTheirParentAndPaintAboveIt)
-{
+TEST_F(PaintTest, ChildrenAreClippedToTheirParentAndPaintAboveIt) {
     Filled inner(kBlue);
     Filled grandchild(kGreen);
     inner.CreateEx(0, "", WS_CHILD | WS_VISIBLE, Rect::FromXywh(100, 100, 100, 100), &frame);
@@ -95,8 +94,7 @@ TEST_F(PaintTest, ChildrenAreClippedToTheirParentAndPaintAboveIt)
     EXPECT_EQ(At(10, 10), Argb(kBlue));
 }
 
-TEST_F(PaintTest, InvalidateRecordsAndTheSurfacePaintsOnceWhenIdle)
-{
+TEST_F(PaintTest, InvalidateRecordsAndTheSurfacePaintsOnceWhenIdle) {
     host.RunUntilIdle();
     const int before = frame.paints;
     frame.Invalidate(true);
@@ -107,8 +105,7 @@ TEST_F(PaintTest, InvalidateRecordsAndTheSurfacePaintsOnceWhenIdle)
     EXPECT_EQ(frame.paints, before + 1);
 }
 
-TEST_F(PaintTest, InvalidationWithoutEraseSkipsTheEraseOfThatWindow)
-{
+TEST_F(PaintTest, InvalidationWithoutEraseSkipsTheEraseOfThatWindow) {
     host.RunUntilIdle();
     const int erases = frame.erases;
     frame.Invalidate(false);
@@ -122,15 +119,13 @@ TEST_F(PaintTest, InvalidationWithoutEraseSkipsTheEraseOfThatWindow)
 class GreenButton : public Button {
 public:
     int draws = 0;
-    void DrawItem(DrawItemInfo& info) override
-    {
+    void DrawItem(DrawItemInfo& info) override {
         ++draws;
         info.dc->FillSolidRect(Rect{0, 0, info.rcItem.right / 2, info.rcItem.bottom}, kGreen);
     }
 };
 
-TEST_F(PaintTest, OwnerDrawnButtonDrawsThroughItsOwnerOverTheParentsColouring)
-{
+TEST_F(PaintTest, OwnerDrawnButtonDrawsThroughItsOwnerOverTheParentsColouring) {
     GreenButton all;
     struct Binder : ColouredDialog {
         using ColouredDialog::ColouredDialog;
@@ -150,8 +145,7 @@ TEST_F(PaintTest, OwnerDrawnButtonDrawsThroughItsOwnerOverTheParentsColouring)
     EXPECT_GE(all.draws, 1);
 }
 
-TEST_F(PaintTest, RoundedRegionClipsPaintingAndTheMouse)
-{
+TEST_F(PaintTest, RoundedRegionClipsPaintingAndTheMouse) {
     struct Clicky : Filled {
         using Filled::Filled;
         int presses = 0;
@@ -167,15 +161,13 @@ TEST_F(PaintTest, RoundedRegionClipsPaintingAndTheMouse)
     EXPECT_EQ(panel.presses, 1);
 }
 
-TEST_F(PaintTest, TopLevelRegionShapesTheSurface)
-{
+TEST_F(PaintTest, TopLevelRegionShapesTheSurface) {
     frame.SetWindowRgn(RoundRect{Rect{0, 0, 400, 300}, 5, 5}, true);
     ASSERT_TRUE(host.Find(frame.GetSurface())->shape.has_value());
     EXPECT_EQ(host.Find(frame.GetSurface())->shape->ellipseWidth, 5);
 }
 
-TEST_F(PaintTest, DrawImageCopiesOpaqueImagesAndBlendsPremultipliedOnes)
-{
+TEST_F(PaintTest, DrawImageCopiesOpaqueImagesAndBlendsPremultipliedOnes) {
     struct Case {
         const char* name;
         bool hasAlpha;
@@ -207,13 +199,11 @@ TEST_F(PaintTest, DrawImageCopiesOpaqueImagesAndBlendsPremultipliedOnes)
     }
 }
 
-TEST_F(PaintTest, TopLevelGetsNcPaintWhenShownAndMayRefuseToShow)
-{
+TEST_F(PaintTest, TopLevelGetsNcPaintWhenShownAndMayRefuseToShow) {
     struct Shy : Wnd {
         int ncPaints = 0;
         bool hide = true;
-        void OnNcPaint() override
-        {
+        void OnNcPaint() override {
             ++ncPaints;
             if (hide) ShowWindow(SW_HIDE);
         }

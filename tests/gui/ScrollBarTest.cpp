@@ -18,22 +18,36 @@ public:
     std::vector<Code> codes;
 
 protected:
-    void OnVScroll(UINT code, int pos, Wnd*) override
-    {
+    void OnVScroll(UINT code, int pos, Wnd*) override {
         codes.emplace_back(code, pos);
         ScrollInfo info;
         GetScrollInfo(SB_VERT, info);
         int p = info.pos;
         switch (code) {
-        case SB_LINEUP: p -= 260; break;
-        case SB_LINEDOWN: p += 260; break;
-        case SB_PAGEUP: p -= static_cast<int>(info.page); break;
-        case SB_PAGEDOWN: p += static_cast<int>(info.page); break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: p = pos; break;
-        case SB_TOP: p = info.min; break;
-        case SB_BOTTOM: p = info.max; break;
-        default: return;
+            case SB_LINEUP:
+                p -= 260;
+                break;
+            case SB_LINEDOWN:
+                p += 260;
+                break;
+            case SB_PAGEUP:
+                p -= static_cast<int>(info.page);
+                break;
+            case SB_PAGEDOWN:
+                p += static_cast<int>(info.page);
+                break;
+            case SB_THUMBTRACK:
+            case SB_THUMBPOSITION:
+                p = pos;
+                break;
+            case SB_TOP:
+                p = info.min;
+                break;
+            case SB_BOTTOM:
+                p = info.max;
+                break;
+            default:
+                return;
         }
         ScrollInfo set;
         set.mask = SIF_POS;
@@ -42,8 +56,7 @@ protected:
     }
 };
 
-ScrollInfo Range(int max, UINT page)
-{
+ScrollInfo Range(int max, UINT page) {
     ScrollInfo info;
     info.mask = SIF_RANGE | SIF_PAGE | SIF_POS;
     info.max = max;
@@ -53,8 +66,7 @@ ScrollInfo Range(int max, UINT page)
 
 class ScrollBarTest : public HeadlessHostFixture {
 protected:
-    ScrollBarTest()
-    {
+    ScrollBarTest() {
         wnd.CreateEx(0, "", WS_POPUP | WS_VISIBLE, Rect::FromXywh(0, 0, 200, 300), nullptr);
         wnd.SetScrollInfo(SB_VERT, Range(1040, 520));
         host.RunUntilIdle();
@@ -62,8 +74,7 @@ protected:
     Scrolled wnd;
 };
 
-TEST_F(ScrollBarTest, ShowsWhileThereIsARangeToScroll)
-{
+TEST_F(ScrollBarTest, ShowsWhileThereIsARangeToScroll) {
     struct Case {
         int max;
         UINT page;
@@ -88,8 +99,7 @@ TEST_F(ScrollBarTest, ShowsWhileThereIsARangeToScroll)
     }
 }
 
-TEST_F(ScrollBarTest, ClicksOnArrowsAndTrackStepThenEndScrolling)
-{
+TEST_F(ScrollBarTest, ClicksOnArrowsAndTrackStepThenEndScrolling) {
     struct Case {
         const char* name;
         Point at;
@@ -110,19 +120,19 @@ TEST_F(ScrollBarTest, ClicksOnArrowsAndTrackStepThenEndScrolling)
     }
 }
 
-TEST_F(ScrollBarTest, HeldArrowRepeatsUntilReleased)
-{
+TEST_F(ScrollBarTest, HeldArrowRepeatsUntilReleased) {
     host.Press({190, 295});
     host.Advance(400);  // the delay, then the first repeat
     host.Advance(100);
     host.Release({190, 295});
-    EXPECT_EQ(wnd.codes, (std::vector<Code>{{SB_LINEDOWN, 0}, {SB_LINEDOWN, 0}, {SB_LINEDOWN, 0}, {SB_ENDSCROLL, 0}}));
+    EXPECT_EQ(wnd.codes,
+              (std::vector<Code>{
+                  {SB_LINEDOWN, 0}, {SB_LINEDOWN, 0}, {SB_LINEDOWN, 0}, {SB_ENDSCROLL, 0}}));
     host.Advance(1000);
     EXPECT_EQ(wnd.codes.size(), 4u);
 }
 
-TEST_F(ScrollBarTest, DraggingTheThumbTracksThenSetsThePosition)
-{
+TEST_F(ScrollBarTest, DraggingTheThumbTracksThenSetsThePosition) {
     // The track runs from 17 to 283; the thumb is 132 pixels for a page of 520 out of 1041.
     host.Press({190, 30});
     host.MoveTo({190, 97});
@@ -139,8 +149,7 @@ TEST_F(ScrollBarTest, DraggingTheThumbTracksThenSetsThePosition)
     EXPECT_EQ(Wnd::GetCapture(), nullptr);
 }
 
-TEST_F(ScrollBarTest, PositionsBeyondSixteenBitsReachTheHandlerWhole)
-{
+TEST_F(ScrollBarTest, PositionsBeyondSixteenBitsReachTheHandlerWhole) {
     wnd.SetScrollInfo(SB_VERT, Range(200 * 520, 520));
     host.Press({190, 20});  // on the thumb, which is at its smallest
     host.MoveTo({190, 400});
@@ -149,8 +158,7 @@ TEST_F(ScrollBarTest, PositionsBeyondSixteenBitsReachTheHandlerWhole)
     EXPECT_EQ(wnd.codes[wnd.codes.size() - 2], Code(SB_THUMBPOSITION, 200 * 520 - 519));
 }
 
-TEST_F(ScrollBarTest, MouseOnTheBarIsNotTheClientAreas)
-{
+TEST_F(ScrollBarTest, MouseOnTheBarIsNotTheClientAreas) {
     struct Clicky : Scrolled {
         int presses = 0;
         void OnLButtonDown(UINT, Point) override { ++presses; }

@@ -1,9 +1,8 @@
 // Skinned backgrounds: the stretched panel background and the main window's 1:1 picture, with
 // their files present, missing or undecodable.
-#include "skin/SkinBackground.h"
-
 #include "SkinTestFrame.h"
 #include "skin/MainWindowSkin.h"
+#include "skin/SkinBackground.h"
 
 namespace lumora {
 namespace {

@@ -54,7 +54,8 @@ protected:
         image.width = width;
         image.height = height;
         image.hasAlpha = a != 255;
-        for (int i = 0; i < width * height; ++i) image.pixels.insert(image.pixels.end(), {b, g, r, a});
+        for (int i = 0; i < width * height; ++i)
+            image.pixels.insert(image.pixels.end(), {b, g, r, a});
         std::filesystem::path path = dir / name;
         test::WritePicture(path, image, "png");
         return path.string();

@@ -1,8 +1,7 @@
 // Text links: caption and underline colours, pinned and unpinned, colour 0, and the hand cursor.
-#include "skin/TButton.h"
-
 #include "SkinTestFrame.h"
 #include "skin/ColorFromHex.h"
+#include "skin/TButton.h"
 
 namespace lumora {
 namespace {
@@ -36,17 +35,28 @@ TEST_F(TButtonTest, ColoursAtRestOnHoverAndAfterLeaving) {
         ColorRef color;
         int mode;
         int pinned;
-        std::uint32_t rest[2];     // caption, underline
+        std::uint32_t rest[2];  // caption, underline
         std::uint32_t hovered[2];
-        std::uint32_t left[2];     // after the mouse left
+        std::uint32_t left[2];  // after the mouse left
     };
     const ColorRef blue = ColorFromHex("#4B8AF1");
     const Case cases[] = {
         {"unpinned", blue, TBM_NORMAL, 0, {kBlack, kGrey}, {kBlue, kBlue}, {kBlack, kGrey}},
         {"pinned", blue, TBM_HIGHLIGHT, 1, {kBlue, kBlue}, {kBlue, kBlue}, {kBlue, kBlue}},
-        {"colour 0, highlighted", 0, TBM_HIGHLIGHT, 1, {kBlack, kBlack}, {kBlack, kBlack},
+        {"colour 0, highlighted",
+         0,
+         TBM_HIGHLIGHT,
+         1,
+         {kBlack, kBlack},
+         {kBlack, kBlack},
          {kBlack, kBlack}},
-        {"colour 0, unpinned", 0, TBM_NORMAL, 0, {kBlack, kGrey}, {kBlack, kBlack}, {kBlack, kGrey}},
+        {"colour 0, unpinned",
+         0,
+         TBM_NORMAL,
+         0,
+         {kBlack, kGrey},
+         {kBlack, kBlack},
+         {kBlack, kGrey}},
     };
     for (const Case& c : cases) {
         TButton button;

@@ -19,13 +19,11 @@ public:
 protected:
     void OnMouseHover(UINT, Point) override { seen.push_back(WM_MOUSEHOVER); }
     void OnMouseLeave() override { seen.push_back(WM_MOUSELEAVE); }
-    int OnNcHitTest(Point screen) override
-    {
+    int OnNcHitTest(Point screen) override {
         const int hit = Wnd::OnNcHitTest(screen);
         return hit == HTCLIENT ? hitAnswer : hit;
     }
-    bool OnSetCursor(Wnd& w, int hit, UINT msg) override
-    {
+    bool OnSetCursor(Wnd& w, int hit, UINT msg) override {
         if (hit == HTCLIENT) {
             SetCursor(CursorShape::Hand);
             return true;
@@ -36,8 +34,7 @@ protected:
 
 using WindowServicesTest = HeadlessHostFixture;
 
-TEST_F(WindowServicesTest, TrackingAWindowTheMouseIsNotOverLeavesAtOnce)
-{
+TEST_F(WindowServicesTest, TrackingAWindowTheMouseIsNotOverLeavesAtOnce) {
     Probe w;
     w.CreateEx(0, "", WS_POPUP | WS_VISIBLE, Rect::FromXywh(0, 0, 100, 100), nullptr);
     host.MoveTo({300, 300});
@@ -46,8 +43,7 @@ TEST_F(WindowServicesTest, TrackingAWindowTheMouseIsNotOverLeavesAtOnce)
     EXPECT_EQ(w.seen, (std::vector<UINT>{WM_MOUSELEAVE}));
 }
 
-TEST_F(WindowServicesTest, HoverWithATimeComesFromTheClockAndCancelStopsIt)
-{
+TEST_F(WindowServicesTest, HoverWithATimeComesFromTheClockAndCancelStopsIt) {
     Probe w;
     w.CreateEx(0, "", WS_POPUP | WS_VISIBLE, Rect::FromXywh(0, 0, 100, 100), nullptr);
     host.MoveTo({50, 50});
@@ -63,16 +59,14 @@ TEST_F(WindowServicesTest, HoverWithATimeComesFromTheClockAndCancelStopsIt)
     EXPECT_EQ(w.seen, (std::vector<UINT>{WM_MOUSEHOVER}));
 }
 
-TEST_F(WindowServicesTest, SetCursorAnswerSetsTheSurfacesCursor)
-{
+TEST_F(WindowServicesTest, SetCursorAnswerSetsTheSurfacesCursor) {
     Probe w;
     w.CreateEx(0, "", WS_POPUP | WS_VISIBLE, Rect::FromXywh(0, 0, 100, 100), nullptr);
     host.MoveTo({50, 50});
     EXPECT_EQ(host.Find(w.GetSurface())->cursor, CursorShape::Hand);
 }
 
-TEST_F(WindowServicesTest, CaptionHitStartsAMoveDragAndMovesFollow)
-{
+TEST_F(WindowServicesTest, CaptionHitStartsAMoveDragAndMovesFollow) {
     Probe w;
     w.hitAnswer = HTCAPTION;
     w.CreateEx(0, "", WS_POPUP | WS_VISIBLE, Rect::FromXywh(100, 100, 100, 100), nullptr);
@@ -86,10 +80,10 @@ TEST_F(WindowServicesTest, CaptionHitStartsAMoveDragAndMovesFollow)
     EXPECT_EQ(w.GetWindowRect(), Rect::FromXywh(300, 200, 100, 100));
 }
 
-TEST_F(WindowServicesTest, OwnedPopupsStayOffTheTaskBarUntilMadeAppWindows)
-{
+TEST_F(WindowServicesTest, OwnedPopupsStayOffTheTaskBarUntilMadeAppWindows) {
     Wnd owner;
-    owner.CreateEx(WS_EX_APPWINDOW, "", WS_POPUP | WS_VISIBLE, Rect::FromXywh(0, 0, 300, 300), nullptr);
+    owner.CreateEx(WS_EX_APPWINDOW, "", WS_POPUP | WS_VISIBLE, Rect::FromXywh(0, 0, 300, 300),
+                   nullptr);
     Dialog panel(DialogResource(kMenuPanelTemplate));
     ASSERT_TRUE(panel.Create(&owner));
     const auto* s = host.Find(panel.GetSurface());
@@ -105,16 +99,14 @@ TEST_F(WindowServicesTest, OwnedPopupsStayOffTheTaskBarUntilMadeAppWindows)
     EXPECT_TRUE(host.Find(panel.GetSurface())->visible);
 }
 
-TEST_F(WindowServicesTest, ClosingAModalDialogThroughTheWindowManagerCancelsIt)
-{
+TEST_F(WindowServicesTest, ClosingAModalDialogThroughTheWindowManagerCancelsIt) {
     Dialog dlg(DialogResource(kSettingsTemplate));
     host.Then([&] { host.CloseSurface(dlg.GetSurface()); });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_FALSE(dlg.IsWindow());
 }
 
-TEST_F(WindowServicesTest, OkButtonClickEndsTheModalDialog)
-{
+TEST_F(WindowServicesTest, OkButtonClickEndsTheModalDialog) {
     Dialog dlg(DialogResource(kSettingsTemplate));
     host.Then([&] {
         const Rect ok = dlg.GetDlgItem(IDOK)->GetWindowRect();
@@ -126,19 +118,16 @@ TEST_F(WindowServicesTest, OkButtonClickEndsTheModalDialog)
 // Draws a line along its bottom edge through the whole window's context, as link buttons do.
 class Underlined : public Button {
 public:
-    void DrawItem(DrawItemInfo&) override
-    {
+    void DrawItem(DrawItemInfo&) override {
         auto dc = GetWindowDC();
         const Rect w = GetWindowRect();
         dc->FillSolidRect(Rect{0, w.Height() - 1, w.Width(), w.Height()}, RGB(0, 0, 255));
     }
 };
 
-TEST_F(WindowServicesTest, WindowContextDrawsIntoTheWindowWhilePaintingAndNowhereElse)
-{
+TEST_F(WindowServicesTest, WindowContextDrawsIntoTheWindowWhilePaintingAndNowhereElse) {
     struct White : Wnd {
-        bool OnEraseBkgnd(DC& dc) override
-        {
+        bool OnEraseBkgnd(DC& dc) override {
             dc.FillSolidRect(GetClientRect(), RGB(255, 255, 255));
             return true;
         }
@@ -156,8 +145,7 @@ TEST_F(WindowServicesTest, WindowContextDrawsIntoTheWindowWhilePaintingAndNowher
     EXPECT_EQ(host.Pixel(top.GetSurface(), {40, 35}), 0xFFFFFFFFu);
 }
 
-TEST_F(WindowServicesTest, TabMovesTheFocusAlongTheTabStops)
-{
+TEST_F(WindowServicesTest, TabMovesTheFocusAlongTheTabStops) {
     Dialog dlg(DialogResource(kSettingsTemplate));
     std::vector<int> order;
     host.Then([&] {
@@ -172,13 +160,11 @@ TEST_F(WindowServicesTest, TabMovesTheFocusAlongTheTabStops)
     EXPECT_EQ(order, (std::vector<int>{1022, 1027, 1028}));
 }
 
-TEST_F(WindowServicesTest, PopupMenuPostsTheChosenCommandToItsOwner)
-{
+TEST_F(WindowServicesTest, PopupMenuPostsTheChosenCommandToItsOwner) {
     // Ids above 16 bits ride whole in wParam (the command cracker sees only the low word).
     struct Owner : Wnd {
         std::vector<WPARAM> commands;
-        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-        {
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
             if (message == WM_COMMAND) commands.push_back(wParam);
             return Wnd::WindowProc(message, wParam, lParam);
         }

@@ -1,8 +1,8 @@
-#include "skin/PremultiplyAlpha.h"
-
 #include <gtest/gtest.h>
 
 #include <array>
+
+#include "skin/PremultiplyAlpha.h"
 
 namespace lumora {
 namespace {

@@ -5,8 +5,7 @@
 namespace lumora {
 
 HeadlessEdit::HeadlessEdit(HeadlessHost& host, SurfaceId s, EditOptions o)
-    : surface(s), options(std::move(o)), m_host(host)
-{
+    : surface(s), options(std::move(o)), m_host(host) {
     m_host.AddEdit(this);
 }
 
@@ -14,15 +13,13 @@ HeadlessEdit::~HeadlessEdit() { m_host.RemoveEdit(this); }
 
 void HeadlessEdit::Focus() { m_host.FocusEdit(this); }
 
-void HeadlessEdit::Blur()
-{
+void HeadlessEdit::Blur() {
     if (HasFocus()) m_host.FocusEdit(nullptr);
 }
 
 bool HeadlessEdit::HasFocus() const { return m_host.FocusedEdit() == this; }
 
-void HeadlessEdit::TakeKey(const KeyInput& key)
-{
+void HeadlessEdit::TakeKey(const KeyInput& key) {
     if (options.key && options.key(key)) return;
     if (!key.down || options.readOnly) return;
     const unsigned kBackspace = 0x08;
@@ -44,8 +41,7 @@ void HeadlessEdit::TakeKey(const KeyInput& key)
     if (options.changed) options.changed();
 }
 
-void HeadlessEdit::FocusChanged(bool focused)
-{
+void HeadlessEdit::FocusChanged(bool focused) {
     const auto& notice = focused ? options.focusIn : options.focusOut;
     if (notice) notice();
 }

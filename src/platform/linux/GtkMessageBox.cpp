@@ -10,20 +10,28 @@ constexpr unsigned kIconMask = 0xF0;
 
 GtkMessageType KindOf(unsigned type) {
     switch (type & kIconMask) {
-        case MB_ICONEXCLAMATION: return GTK_MESSAGE_WARNING;
-        case MB_ICONQUESTION: return GTK_MESSAGE_QUESTION;
-        case MB_ICONINFORMATION: return GTK_MESSAGE_INFO;
-        default: return GTK_MESSAGE_OTHER;
+        case MB_ICONEXCLAMATION:
+            return GTK_MESSAGE_WARNING;
+        case MB_ICONQUESTION:
+            return GTK_MESSAGE_QUESTION;
+        case MB_ICONINFORMATION:
+            return GTK_MESSAGE_INFO;
+        default:
+            return GTK_MESSAGE_OTHER;
     }
 }
 
 // The themed icon shown beside the text; null for a box without an icon.
 const char* IconNameOf(unsigned type) {
     switch (type & kIconMask) {
-        case MB_ICONEXCLAMATION: return "dialog-warning";
-        case MB_ICONQUESTION: return "dialog-question";
-        case MB_ICONINFORMATION: return "dialog-information";
-        default: return nullptr;
+        case MB_ICONEXCLAMATION:
+            return "dialog-warning";
+        case MB_ICONQUESTION:
+            return "dialog-question";
+        case MB_ICONINFORMATION:
+            return "dialog-information";
+        default:
+            return nullptr;
     }
 }
 
@@ -34,9 +42,12 @@ int DefaultResponseOf(unsigned type) {
 
 GtkButtonsType ButtonsOf(unsigned type) {
     switch (type & kButtonMask) {
-        case MB_YESNO: return GTK_BUTTONS_YES_NO;
-        case MB_OKCANCEL: return GTK_BUTTONS_OK_CANCEL;
-        default: return GTK_BUTTONS_OK;
+        case MB_YESNO:
+            return GTK_BUTTONS_YES_NO;
+        case MB_OKCANCEL:
+            return GTK_BUTTONS_OK_CANCEL;
+        default:
+            return GTK_BUTTONS_OK;
     }
 }
 
@@ -44,9 +55,12 @@ GtkButtonsType ButtonsOf(unsigned type) {
 // is one, otherwise OK (the only button).
 int ClosedAnswer(unsigned type) {
     switch (type & kButtonMask) {
-        case MB_YESNO: return IDNO;
-        case MB_OKCANCEL: return IDCANCEL;
-        default: return IDOK;
+        case MB_YESNO:
+            return IDNO;
+        case MB_OKCANCEL:
+            return IDCANCEL;
+        default:
+            return IDOK;
     }
 }
 
@@ -57,9 +71,9 @@ GtkMessageBox::GtkMessageBox(const std::string& text, const std::string& caption
 
 int GtkMessageBox::Run(GtkWindow* owner) {
     // The text goes in through "%s" so that a "%" in it is shown, not interpreted.
-    GtkWidget* dialog =
-        gtk_message_dialog_new(owner, GtkDialogFlags(GTK_DIALOG_MODAL | GTK_DIALOG_DESTROY_WITH_PARENT),
-                               KindOf(m_type), ButtonsOf(m_type), "%s", m_text.c_str());
+    GtkWidget* dialog = gtk_message_dialog_new(
+        owner, GtkDialogFlags(GTK_DIALOG_MODAL | GTK_DIALOG_DESTROY_WITH_PARENT), KindOf(m_type),
+        ButtonsOf(m_type), "%s", m_text.c_str());
     // GTK 3 message dialogs show no icon unless one is set; the setter is deprecated but the
     // only way to keep the warning and question icons the callers ask for.
     if (const char* icon = IconNameOf(m_type)) {
@@ -80,11 +94,16 @@ int GtkMessageBox::Run(GtkWindow* owner) {
     const int response = gtk_dialog_run(GTK_DIALOG(dialog));
     gtk_widget_destroy(dialog);
     switch (response) {
-        case GTK_RESPONSE_OK: return IDOK;
-        case GTK_RESPONSE_CANCEL: return IDCANCEL;
-        case GTK_RESPONSE_YES: return IDYES;
-        case GTK_RESPONSE_NO: return IDNO;
-        default: return ClosedAnswer(m_type);
+        case GTK_RESPONSE_OK:
+            return IDOK;
+        case GTK_RESPONSE_CANCEL:
+            return IDCANCEL;
+        case GTK_RESPONSE_YES:
+            return IDYES;
+        case GTK_RESPONSE_NO:
+            return IDNO;
+        default:
+            return ClosedAnswer(m_type);
     }
 }
 

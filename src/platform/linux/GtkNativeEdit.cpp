@@ -52,8 +52,7 @@ GtkNativeEdit::GtkNativeEdit(GtkLayout* layer, GtkWidget* canvas, const EditOpti
     g_signal_connect(m_input, "focus-out-event", G_CALLBACK(OnFocusOut), this);
 
     m_css = gtk_css_provider_new();
-    gtk_style_context_add_provider(gtk_widget_get_style_context(m_input),
-                                   GTK_STYLE_PROVIDER(m_css),
+    gtk_style_context_add_provider(gtk_widget_get_style_context(m_input), GTK_STYLE_PROVIDER(m_css),
                                    GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
     if (m_outer != m_input)
         gtk_style_context_add_provider(gtk_widget_get_style_context(m_outer),
@@ -97,8 +96,10 @@ std::string GtkNativeEdit::Text() const {
 
 void GtkNativeEdit::SetText(const std::string& text) {
     m_settingText = true;
-    if (m_buffer) gtk_text_buffer_set_text(m_buffer, text.c_str(), -1);
-    else gtk_entry_set_text(GTK_ENTRY(m_input), text.c_str());
+    if (m_buffer)
+        gtk_text_buffer_set_text(m_buffer, text.c_str(), -1);
+    else
+        gtk_entry_set_text(GTK_ENTRY(m_input), text.c_str());
     m_settingText = false;
 }
 
@@ -149,9 +150,11 @@ void GtkNativeEdit::UpdateStyle() {
     const std::string background =
         m_background ? CssColor(*m_background) : std::string("transparent");
     char padding[96];
-    std::snprintf(padding, sizeof padding, "padding: %dpx %dpx %dpx %dpx;", top, right, bottom, left);
-    std::string css = "* { border: none; box-shadow: none; outline: none; min-height: 0;"
-                      " min-width: 0; background-image: none; margin: 0;";
+    std::snprintf(padding, sizeof padding, "padding: %dpx %dpx %dpx %dpx;", top, right, bottom,
+                  left);
+    std::string css =
+        "* { border: none; box-shadow: none; outline: none; min-height: 0;"
+        " min-width: 0; background-image: none; margin: 0;";
     css += " background-color: " + background + "; color: " + CssColor(m_textColor) + ";";
     if (!m_font.family.empty()) css += " font-family: " + CssFamily(m_font.family) + ";";
     css += " font-size: " + std::to_string(m_font.pixelSize) + "px;";

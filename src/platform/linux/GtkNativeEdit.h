@@ -39,8 +39,8 @@ private:
     EditOptions m_options;
     GtkLayout* m_layer;
     GtkWidget* m_canvas;
-    GtkWidget* m_outer = nullptr;     // what sits in the layer: the entry, or the text view's scroller
-    GtkWidget* m_input = nullptr;     // the widget that takes the keyboard
+    GtkWidget* m_outer = nullptr;  // what sits in the layer: the entry, or the text view's scroller
+    GtkWidget* m_input = nullptr;  // the widget that takes the keyboard
     GtkTextBuffer* m_buffer = nullptr;  // multi-line only
     GtkCssProvider* m_css = nullptr;
     Rect m_rect;

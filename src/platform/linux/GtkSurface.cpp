@@ -12,19 +12,26 @@ constexpr int kWheelDelta = 120;
 
 const char* CursorName(CursorShape shape) {
     switch (shape) {
-        case CursorShape::Hand: return "pointer";
-        case CursorShape::IBeam: return "text";
-        case CursorShape::Wait: return "wait";
-        case CursorShape::Arrow: break;
+        case CursorShape::Hand:
+            return "pointer";
+        case CursorShape::IBeam:
+            return "text";
+        case CursorShape::Wait:
+            return "wait";
+        case CursorShape::Arrow:
+            break;
     }
     return "default";
 }
 
 MouseButton ButtonOf(guint button) {
     switch (button) {
-        case 2: return MouseButton::Middle;
-        case 3: return MouseButton::Right;
-        default: return MouseButton::Left;
+        case 2:
+            return MouseButton::Middle;
+        case 3:
+            return MouseButton::Right;
+        default:
+            return MouseButton::Left;
     }
 }
 
@@ -165,7 +172,8 @@ void GtkSurface::SetCursor(CursorShape shape) {
 void GtkSurface::ApplyCursor() {
     GdkWindow* window = gtk_widget_get_window(m_canvas);
     if (!window) return;  // applied at realize
-    GdkCursor* cursor = gdk_cursor_new_from_name(gdk_window_get_display(window), CursorName(m_cursor));
+    GdkCursor* cursor =
+        gdk_cursor_new_from_name(gdk_window_get_display(window), CursorName(m_cursor));
     gdk_window_set_cursor(window, cursor);
     if (cursor) g_object_unref(cursor);
 }
@@ -220,9 +228,12 @@ gboolean GtkSurface::OnButton(GtkWidget*, GdkEventButton* event, gpointer data) 
 gboolean GtkSurface::OnScroll(GtkWidget*, GdkEventScroll* event, gpointer data) {
     auto* self = static_cast<GtkSurface*>(data);
     int delta = 0;
-    if (event->direction == GDK_SCROLL_UP) delta = kWheelDelta;
-    else if (event->direction == GDK_SCROLL_DOWN) delta = -kWheelDelta;
-    else return FALSE;
+    if (event->direction == GDK_SCROLL_UP)
+        delta = kWheelDelta;
+    else if (event->direction == GDK_SCROLL_DOWN)
+        delta = -kWheelDelta;
+    else
+        return FALSE;
     MouseInput input;
     input.kind = MouseInput::Wheel;
     input.client = ClientPoint(event->x, event->y);

@@ -11,8 +11,8 @@ namespace {
 // over the band repeat its flat colour, so they sit on it seamlessly wherever they land.
 constexpr int kWidth = 900;
 constexpr int kHeight = 667;
-constexpr int kBandHeight = 66;      // the tabs fill rows 36..65, the pages start below
-constexpr int kBottomBarTop = 591;   // the pages end above this row
+constexpr int kBandHeight = 66;     // the tabs fill rows 36..65, the pages start below
+constexpr int kBottomBarTop = 591;  // the pages end above this row
 
 void WriteBackground(SkinWriter& out) {
     SkinCanvas c(kWidth, kHeight, false);
@@ -49,8 +49,7 @@ void WriteTitleButton(SkinWriter& out, const char* normal, const char* hover, Gl
 // Tabs are 123 x 30 and draw their picture one pixel narrower; the caption comes from the
 // program, right of the glyph. The selected (or hovered) tab is a white tab that joins the
 // page below it.
-void WriteTab(SkinWriter& out, const char* normal, const char* press, Glyph glyph,
-              double glyphX) {
+void WriteTab(SkinWriter& out, const char* normal, const char* press, Glyph glyph, double glyphX) {
     for (bool active : {false, true}) {
         SkinCanvas c(122, 30, false);
         c.Fill(palette::Accent());

@@ -55,8 +55,7 @@ void WriteMenuPanelArt(SkinWriter& out) {
             SkinCanvas c(126, 26, false);
             c.Fill(palette::White());
             if (hot) c.FillRoundRect(2, 1, 122, 24, 4, palette::Accent());
-            DrawGlyph(c, item.glyph, 18, 13, 13, hot ? palette::White() : palette::InkSoft(),
-                      1.4);
+            DrawGlyph(c, item.glyph, 18, 13, 13, hot ? palette::White() : palette::InkSoft(), 1.4);
             out.Png(hot ? item.hover : item.normal, c);
         }
     }

@@ -14,8 +14,10 @@ void Line(cairo_t* cr, double x0, double y0, double x1, double y1) {
 void Polyline(cairo_t* cr, std::initializer_list<std::pair<double, double>> points) {
     bool first = true;
     for (auto [x, y] : points) {
-        if (first) cairo_move_to(cr, x, y);
-        else cairo_line_to(cr, x, y);
+        if (first)
+            cairo_move_to(cr, x, y);
+        else
+            cairo_line_to(cr, x, y);
         first = false;
     }
 }
@@ -97,8 +99,10 @@ void GlyphPath(cairo_t* cr, Glyph glyph, bool& filled) {
                 double r = i % 2 == 0 ? 7.2 : 3.1;
                 double x = r * std::cos(angle);
                 double y = r * std::sin(angle) + 0.6;
-                if (i == 0) cairo_move_to(cr, x, y);
-                else cairo_line_to(cr, x, y);
+                if (i == 0)
+                    cairo_move_to(cr, x, y);
+                else
+                    cairo_line_to(cr, x, y);
             }
             cairo_close_path(cr);
             filled = true;
@@ -110,8 +114,10 @@ void GlyphPath(cairo_t* cr, Glyph glyph, bool& filled) {
                 double r = (i % 4 == 0 || i % 4 == 1) ? 7 : 5.2;
                 double x = r * std::cos(angle - kPi / 32);
                 double y = r * std::sin(angle - kPi / 32);
-                if (i == 0) cairo_move_to(cr, x, y);
-                else cairo_line_to(cr, x, y);
+                if (i == 0)
+                    cairo_move_to(cr, x, y);
+                else
+                    cairo_line_to(cr, x, y);
             }
             cairo_close_path(cr);
             Circle(cr, 0, 0, 2.3);
