@@ -22,7 +22,6 @@ public:
     void Submit(std::function<void()> job);
     // Blocks until no job is queued or running.
     void WaitIdle();
-    unsigned Size() const { return static_cast<unsigned>(m_threads.size()); }
 
 private:
     void Work();

@@ -9,14 +9,14 @@ namespace {
 // The view reaches past the page's right edge by this much, so that the part of the library
 // page where a browser would put its scroll bar lies outside the window.
 constexpr int kViewOverhang = 129;
+// The fixed start page on the service host of the build, not derived from the settings.
+constexpr const char* kStartPage = LUMO_SERVICE_ORIGIN "/kavri/lm/index.php?cid=1";
 
 }  // namespace
 
 LMDialog::LMDialog(AppPorts& ports) : Dialog(DialogResource(kOnlinePageTemplate)), m_view(ports) {}
 
 LMDialog::~LMDialog() { DestroyWindow(); }
-
-const char* LMDialog::StartPage() { return LUMO_SERVICE_ORIGIN "/kavri/lm/index.php?cid=1"; }
 
 bool LMDialog::OnInitDialog() {
     Dialog::OnInitDialog();
@@ -32,7 +32,7 @@ bool LMDialog::OnInitDialog() {
     m_view.MoveWindow(1, 0, client.Width() + kViewOverhang, client.Height());
     m_view.ModifyStyleEx(WS_EX_CLIENTEDGE, 0);
     m_view.SetSilent(true);
-    m_view.Navigate(StartPage());
+    m_view.Navigate(kStartPage);
     return true;
 }
 

@@ -14,11 +14,6 @@ public:
     explicit LMDialog(AppPorts& ports);
     ~LMDialog() override;
 
-    // The fixed start page on the service host of the build.
-    static const char* StartPage();
-
-    MyHtmlView& View() { return m_view; }
-
 protected:
     bool OnInitDialog() override;
 

@@ -32,7 +32,6 @@ public:
     void Take(const LibraryLink& link);
     // Drops every waiting link and abandons the running transfer, which leaves no file.
     void Abandon();
-    bool Busy() const { return !m_links.empty(); }
 
 private:
     void StartFront();

@@ -17,9 +17,6 @@ public:
     explicit MyHtmlView(AppPorts& ports);
     ~MyHtmlView() override;
 
-    // A picture link is being carried out.
-    bool Busy() const { return m_fetcher.Busy(); }
-
 protected:
     void OnGetHostInfo(HostInfo& info) override;
     void OnBeforeNavigate2(const std::string& url, bool& cancel) override;

@@ -54,8 +54,6 @@ public:
         m_cancelled = std::make_shared<std::atomic<bool>>(false);
     }
 
-    Token CurrentToken() const { return Token(m_cancelled); }
-
 private:
     std::shared_ptr<std::atomic<bool>> m_cancelled;
 };

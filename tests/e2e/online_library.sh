@@ -75,13 +75,13 @@ picker_shown() {
 xdotool mousemove $((wx + 120)) $((wy + 625))
 sleep 0.3
 xdotool click 1
-e2e_wait_until 5 picker_shown || e2e_fail "the interval picker did not open over the page"
+e2e_wait_until 15 picker_shown || e2e_fail "the interval picker did not open over the page"
 xdotool mousemove $((wx + 600)) $((wy + 120))
 page_whole() { [ "$(e2e_screen_pixel $((wx + 180)) $((wy + 520)))" = "$page_pixel" ]; }
 picker_gone() { ! picker_shown; }
-e2e_wait_until 5 picker_gone ||
+e2e_wait_until 15 picker_gone ||
     e2e_fail "the interval picker stayed open"
-e2e_wait_until 5 page_whole || e2e_fail "the page was not repainted where the picker was"
+e2e_wait_until 15 page_whole || e2e_fail "the page was not repainted where the picker was"
 chinese=$(cards | cut -f 1 | grep -P '[^\x00-\x7F]' | grep -vxF "$first" | head -n 1 || true)
 
 # 1. "设为壁纸": stored under its name, converted, on the root window, answered by the page.
