@@ -17,6 +17,11 @@ e2e_expect_eq "$(identify -format '%wx%h' "$E2E_TMP/screen.png")" "1280x800" "sc
 convert -size 4x3 xc:'#336699' -fill '#FF8000' -draw 'point 2,1' "$E2E_TMP/known.png"
 e2e_expect_eq "$(e2e_pixel "$E2E_TMP/known.png" 0 0)" "336699" "pixel"
 e2e_expect_eq "$(e2e_pixel "$E2E_TMP/known.png" 2 1)" "FF8000" "pixel"
+for point in "5 5" "$((x + 3)) 3" "640 400"; do
+    read -r px py <<<"$point"
+    e2e_expect_eq "$(e2e_screen_pixel "$px" "$py")" "$(e2e_pixel "$E2E_TMP/screen.png" "$px" "$py")" \
+        "screen pixel at $px,$py"
+done
 
 e2e_start_service
 e2e_make_app_dir AUTO=0

@@ -63,8 +63,19 @@ wid=$(e2e_main_window_id)
 read -r wx wy _ _ <<<"$(e2e_window_geometry "$wid")"
 
 # 0. A pop-up over the page leaves no hole in it when it closes (no compositor here).
-sleep 1 # the thumbnails
-page_pixel=$(e2e_screen_pixel $((wx + 180)) $((wy + 520)))
+# The engine paints a while after the page's links are known (the dialog's grey, then white, then
+# the page's own background): the page is settled when the point keeps its colour for a second.
+page_pixel=F0F0F0
+page_settled() {
+    local now
+    sleep 1
+    now=$(e2e_screen_pixel $((wx + 180)) $((wy + 520)))
+    [ "$now" = "$page_pixel" ] && [ "$now" != F0F0F0 ] && return 0
+    page_pixel=$now
+    return 1
+}
+e2e_wait_until 20 page_settled || e2e_fail "the library page was not painted: $page_pixel"
+e2e_screenshot "$E2E_TMP/before-picker.png"
 picker_shown() {
     local w
     for w in $(xdotool search --onlyvisible --class lumo 2>/dev/null); do
@@ -81,7 +92,11 @@ page_whole() { [ "$(e2e_screen_pixel $((wx + 180)) $((wy + 520)))" = "$page_pixe
 picker_gone() { ! picker_shown; }
 e2e_wait_until 15 picker_gone ||
     e2e_fail "the interval picker stayed open"
-e2e_wait_until 15 page_whole || e2e_fail "the page was not repainted where the picker was"
+if ! e2e_wait_until 15 page_whole; then
+    e2e_screenshot "$E2E_TMP/after-picker.png"
+    e2e_fail "the page was not repainted where the picker was:" \
+        "$(e2e_screen_pixel $((wx + 180)) $((wy + 520))), was $page_pixel"
+fi
 chinese=$(cards | cut -f 1 | grep -P '[^\x00-\x7F]' | grep -vxF "$first" | head -n 1 || true)
 
 # 1. "设为壁纸": stored under its name, converted, on the root window, answered by the page.
@@ -125,8 +140,8 @@ last=$(cards | cut -f 1 | grep -vxF -e "$first" -e "$chinese" -e "$slow" | head 
 click_button "$slow" 2
 e2e_wait_until 20 downloading || e2e_fail "no transfer of '$slow' began"
 # The gallery tab answers at once, and the library comes back, while the picture drips in.
+library_pixel=$(e2e_screen_pixel $((wx + 450)) $((wy + 300)))
 e2e_click $((wx + 191)) $((wy + 51))
-library_pixel=$(e2e_pixel "$E2E_TMP/library.png" $((wx + 450)) $((wy + 300)))
 tab_changed() { [ "$(e2e_screen_pixel $((wx + 450)) $((wy + 300)))" != "$library_pixel" ]; }
 e2e_wait_until 5 tab_changed || e2e_fail "the window did not change tabs during the transfer"
 e2e_screenshot "$E2E_TMP/gallery-during-transfer.png"

@@ -274,9 +274,10 @@ e2e_pixel() {
 
 # Prints the colour of one screen pixel as RRGGBB.
 e2e_screen_pixel() {
-    local shot=$E2E_TMP/pixel.png
-    import -window root -crop "1x1+$1+$2" "$shot"
-    e2e_pixel "$shot" 0 0
+    # Read straight from the grab: a saved crop keeps its offset on the page, and cropping it again
+    # at 0,0 would miss it.
+    import -window root -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1 |
+        tr -d '#' | tr 'a-f' 'A-F'
 }
 
 # Clicks at root coordinates (button 1 by default). A synchronous move to where the pointer is
