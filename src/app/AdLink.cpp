@@ -10,7 +10,7 @@ AdLink FetchAdLink(const ServiceClient& service, const std::string& serviceUrl,
     std::string reply =
         service.HttpGetText(ServiceClient::OperationUrl(serviceUrl, "getad"), deadline);
     if (reply.empty()) {
-        host.MessageBox(owner, "您的网络可能没有接上，请检查网络！", "Lumora", MB_OK);
+        host.MessageBox(owner, "您的网络可能没有接上，请检查网络！", "Lumora", {});
     }
     ConvertUtf8ToAnsi(reply);
     std::vector<std::string> parts = SplitText(reply, ",");

@@ -15,8 +15,6 @@ constexpr const char* kAlreadyRunning = "Lumora已经运行！";
 constexpr const char* kNewVersion = "Lumora有新版，是否更新?";
 constexpr const char* kUpToDate = "目前已经是最新版本！";
 constexpr const char* kUpdater = "/LumoUpdate";
-constexpr unsigned kButtonMask = 0x0F;
-constexpr unsigned kIconMask = 0xF0;
 
 }  // namespace
 
@@ -27,7 +25,7 @@ ClmApp::ClmApp(AppPorts ports, std::string applicationDirectory)
 
 bool ClmApp::InitInstance() {
     if (m_ports.instanceLock.Acquire() == LockOutcome::HeldElsewhere) {
-        DoMessageBox(kAlreadyRunning, MB_OK);
+        DoMessageBox(kAlreadyRunning);
         return false;
     }
     // A lock that cannot be made at all leaves the program unprotected but running.
@@ -39,7 +37,7 @@ bool ClmApp::InitInstance() {
     ServiceClient service(m_ports.http, Strings());
     if (CheckVersion(service, serviceUrl, version, deadlines.startup) ==
             VersionOutcome::OtherVersion &&
-        DoMessageBox(kNewVersion, MB_YESNO) == IDYES) {
+        DoMessageBox(kNewVersion, {BoxButtons::YesNo}) == IDYES) {
         LaunchUpdater();
         return false;
     }
@@ -57,21 +55,19 @@ void ClmApp::CheckForUpdate(SurfaceId owner, const std::string& serviceUrl,
     ServiceClient service(m_ports.http, Strings());
     if (CheckVersion(service, serviceUrl, version, deadlines.interactive) ==
         VersionOutcome::OtherVersion) {
-        if (DoMessageBox(kNewVersion, MB_YESNO) == IDYES) {
+        if (DoMessageBox(kNewVersion, {BoxButtons::YesNo}) == IDYES) {
             LaunchUpdater();
             exitPath();
         }
         return;
     }
-    m_ports.host.MessageBox(owner, kUpToDate, kCaption, MB_OK);
+    m_ports.host.MessageBox(owner, kUpToDate, kCaption, {});
 }
 
-int ClmApp::DoMessageBox(const std::string& text, unsigned type) {
-    if ((type & kIconMask) == 0) {
-        unsigned buttons = type & kButtonMask;
-        type |= (buttons == MB_YESNO) ? MB_ICONQUESTION : MB_ICONEXCLAMATION;
-    }
-    return m_ports.host.MessageBox(0, text, kCaption, type);
+int ClmApp::DoMessageBox(const std::string& text, MessageBoxStyle style) {
+    if (style.icon == BoxIcon::None)
+        style.icon = style.buttons == BoxButtons::YesNo ? BoxIcon::Question : BoxIcon::Warning;
+    return m_ports.host.MessageBox(0, text, kCaption, style);
 }
 
 void ClmApp::LaunchUpdater() {

@@ -41,9 +41,9 @@ public:
     void CheckForUpdate(SurfaceId owner, const std::string& serviceUrl,
                         const std::function<void()>& exitPath);
 
-    // A message box with the caption "Lumora"; without an icon in `type` it gets the
-    // exclamation mark for OK boxes and the question mark for Yes/No boxes.
-    int DoMessageBox(const std::string& text, unsigned type);
+    // A message box with the caption "Lumora"; without an icon in `style` it gets the warning
+    // sign, or the question mark for Yes/No boxes.
+    int DoMessageBox(const std::string& text, MessageBoxStyle style = {});
 
     // Constructs the main window and runs it modally; set once the program has one. Without
     // it, start-up ends after its checks.

@@ -13,11 +13,6 @@ struct FileFilter {
     friend bool operator==(const FileFilter&, const FileFilter&) = default;
 };
 
-// Reads a filter string of the form "Name (*.a)|*.a;*.b|All Files (*.*)|*.*||": pairs of a
-// name and a ";"-separated pattern list, ended by an empty name. "*.*" matches every file, as
-// it does on the system the form comes from. A name without its pattern list is dropped.
-std::vector<FileFilter> ParseFileFilter(const std::string& filter);
-
 // A glob that matches `pattern` without regard to the case of ASCII letters ("*.jpg" becomes
 // "*.[jJ][pP][gG]"), since the users of the form expect "A.JPG" to be listed under "*.jpg".
 std::string CaseInsensitiveGlob(const std::string& pattern);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/FileFilter.h"
 #include "base/Geometry.h"
 
 typedef struct _cairo cairo_t;
@@ -15,14 +16,15 @@ namespace lumora {
 
 class DesktopBackground;
 
-// Message box buttons and icons, with the Win32 values the program's callers use.
-enum MessageBoxType : unsigned {
-    MB_OK = 0x0,
-    MB_OKCANCEL = 0x1,
-    MB_YESNO = 0x4,
-    MB_ICONQUESTION = 0x20,
-    MB_ICONEXCLAMATION = 0x30,
-    MB_ICONINFORMATION = 0x40,
+// The buttons of a message box, and the icon beside its text.
+enum class BoxButtons { Ok, OkCancel, YesNo };
+enum class BoxIcon { None, Warning, Question, Information };
+
+struct MessageBoxStyle {
+    BoxButtons buttons = BoxButtons::Ok;
+    BoxIcon icon = BoxIcon::None;
+
+    friend bool operator==(const MessageBoxStyle&, const MessageBoxStyle&) = default;
 };
 
 // Results of modal boxes and dialogs.
@@ -32,6 +34,20 @@ enum DialogResult : int {
     IDYES = 6,
     IDNO = 7,
 };
+
+// The answer of a message box closed without a button: the one that changes nothing (No for a
+// question, Cancel where there is one, otherwise OK, the only button).
+inline int ClosedBoxAnswer(BoxButtons buttons) {
+    switch (buttons) {
+        case BoxButtons::YesNo:
+            return IDNO;
+        case BoxButtons::OkCancel:
+            return IDCANCEL;
+        case BoxButtons::Ok:
+            break;
+    }
+    return IDOK;
+}
 
 // A top-level surface of the host; 0 stands for none (an unowned box).
 using SurfaceId = std::uint64_t;
@@ -191,10 +207,10 @@ class Host {
 public:
     virtual ~Host() = default;
 
-    // Shows a modal message box owned by `owner` and returns the button pressed
-    // (IDOK, IDYES or IDNO; closing the box counts as IDOK for MB_OK and IDNO for MB_YESNO).
+    // Shows a modal message box owned by `owner` and returns the button pressed (IDOK,
+    // IDCANCEL, IDYES or IDNO; closing the box answers ClosedBoxAnswer).
     virtual int MessageBox(SurfaceId owner, const std::string& text, const std::string& caption,
-                           unsigned type) = 0;
+                           MessageBoxStyle style) = 0;
 
     // Top-level surfaces. A new surface is hidden. Rectangles are screen pixels.
     virtual SurfaceId CreateSurface(const SurfaceOptions& options) = 0;
@@ -248,10 +264,10 @@ public:
     virtual std::unique_ptr<NativeWebView> CreateWebView(SurfaceId surface,
                                                          const WebViewOptions& options) = 0;
 
-    // Modal dialogs of the system. Empty answers mean cancelled.
-    // `filter` has the form "Name (*.a)|*.a;*.b|All Files (*.*)|*.*||".
+    // Modal dialogs of the system. Empty answers mean cancelled. The file dialog lists the
+    // types of `filters` with the first one chosen.
     virtual std::optional<std::string> OpenFileDialog(SurfaceId owner,
-                                                      const std::string& filter) = 0;
+                                                      const std::vector<FileFilter>& filters) = 0;
     virtual std::optional<std::string> BrowseFolder(SurfaceId owner, const std::string& title) = 0;
     // Shows a popup menu with its top left corner at `screen`; answers the chosen id, 0 for none.
     virtual unsigned PopupMenu(SurfaceId owner, const std::vector<MenuItem>& items,

@@ -31,7 +31,6 @@ constexpr int kHeight = 667;
 // WS_SYSMENU, WS_MINIMIZEBOX and two bits without a meaning on a borderless pop-up.
 constexpr DWORD kAddedStyles = 0xA2020;
 constexpr int kSearchTextDrop = 4;
-constexpr const char* kAddFilter = "Describe Files (*.jpg)|*.jpg|All Files (*.*)|*.*||";
 constexpr const char* kSiteRoot = LUMO_SITE_ORIGIN "/";
 
 // The collection directory must exist before its wallpaper folder can; one level is made, and
@@ -272,8 +271,11 @@ void ClmDlg::OpenHomePage() {
 }
 
 void ClmDlg::AddLocalWallpaper() {
+    // JPEG pictures first; "All Files" lists every file, with or without an extension.
+    const std::vector<FileFilter> types{{"Describe Files (*.jpg)", {"*.jpg"}},
+                                        {"All Files (*.*)", {"*"}}};
     // The dialog has no owner window, so the main window does not wait behind it.
-    std::optional<std::string> chosen = WindowSystem::Get().GetHost().OpenFileDialog(0, kAddFilter);
+    std::optional<std::string> chosen = WindowSystem::Get().GetHost().OpenFileDialog(0, types);
     if (chosen) {
         std::filesystem::path path(*chosen);
         std::string extension = path.extension().string();

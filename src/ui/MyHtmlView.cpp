@@ -46,7 +46,7 @@ void MyHtmlView::LinkDone(const LibraryFetcher::Outcome& outcome) {
     const bool wallpaper = outcome.link.kind == LibraryLink::Kind::Wallpaper;
     const bool done = !outcome.path.empty() && (!wallpaper || outcome.applied == 0);
     if (!done) {
-        GetTopLevel()->MessageBox(wallpaper ? kWallpaperFailed : kFavouriteFailed, kCaption, MB_OK);
+        GetTopLevel()->MessageBox(wallpaper ? kWallpaperFailed : kFavouriteFailed, kCaption);
     } else {
         CallPageFunction(wallpaper ? kWallpaperSetFunction : kFavouriteKeptFunction);
     }

@@ -187,20 +187,20 @@ void PicBox::SetAsWallpaper() {
          &desktop = CurrentHost().Desktop()](const BackgroundJobs::Token&) {
             return WallpaperApplier(collection, desktop).ApplyPicture(picture);
         },
-        [this](int status) { MessageBox(status == 0 ? kSetDone : kSetFailed, kCaption, MB_OK); });
+        [this](int status) { MessageBox(status == 0 ? kSetDone : kSetFailed, kCaption); });
 }
 
 void PicBox::MakeFavourite() {
     // The gallery keeps showing this card until its next reload.
     switch (WallpaperFolder().CopyAsFavourite(m_picturePath)) {
         case WallpaperFolder::CopyOutcome::AlreadyFavourite:
-            MessageBox(kAlreadyFavourite, kCaption, MB_OK);
+            MessageBox(kAlreadyFavourite, kCaption);
             break;
         case WallpaperFolder::CopyOutcome::Copied:
-            MessageBox(kFavouriteDone, kCaption, MB_OK);
+            MessageBox(kFavouriteDone, kCaption);
             break;
         case WallpaperFolder::CopyOutcome::Failed:
-            MessageBox(kFavouriteFailed, kCaption, MB_OK);
+            MessageBox(kFavouriteFailed, kCaption);
             break;
     }
 }

@@ -122,11 +122,10 @@ void Setting::OnOK() {
     // open, as it would for a settings store that cannot be opened.
     if (!m_autostart.Known()) return;
     if (IsDlgButtonChecked(kIdAutostartBox) == BST_CHECKED) {
-        if (!m_autostart.Write(m_app.ApplicationDirectory()))
-            m_app.DoMessageBox(kWriteFailed, MB_OK);
+        if (!m_autostart.Write(m_app.ApplicationDirectory())) m_app.DoMessageBox(kWriteFailed);
     } else if (!m_autostart.Remove()) {
         // Nothing to remove is no failure; only an entry that stays is.
-        m_app.DoMessageBox(kRemoveFailed, MB_OK);
+        m_app.DoMessageBox(kRemoveFailed);
     }
     EndDialog(IDOK);
 }

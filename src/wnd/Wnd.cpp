@@ -211,9 +211,9 @@ void Wnd::BeginMoveDrag() {
     WindowSystem::Get().GetHost().BeginMoveDrag(top->m_surface, lumora::GetCursorPos());
 }
 
-int Wnd::MessageBox(const std::string& text, const std::string& caption, UINT type) {
+int Wnd::MessageBox(const std::string& text, const std::string& caption, MessageBoxStyle style) {
     return WindowSystem::Get().GetHost().MessageBox(IsWindow() ? GetSurface() : 0, text, caption,
-                                                    type);
+                                                    style);
 }
 
 int Wnd::SetScrollInfo(int bar, const ScrollInfo& info, bool redraw) {

@@ -143,7 +143,8 @@ public:
     void BeginMoveDrag();
     // A message box owned by this window's top-level window; without a caption it carries the
     // application name, as the system's window message boxes do.
-    int MessageBox(const std::string& text, const std::string& caption = "lumo", UINT type = MB_OK);
+    int MessageBox(const std::string& text, const std::string& caption = "lumo",
+                   MessageBoxStyle style = {});
 
     // The window's standard vertical scroll bar (SB_VERT); it shows while it has a range to
     // scroll. Answers the new position.

@@ -1,13 +1,17 @@
 // A small program on the GTK host, driven by the end-to-end scripts under Xvfb. It prints what
 // it receives, one line per event, so the scripts can check that input reached the framework.
 //
-//   gtkhost_demo message-box TEXT CAPTION TYPE   one box, prints "answer N"
+//   gtkhost_demo message-box TEXT CAPTION BUTTONS ICON
+//                                                one box (BUTTONS ok, okcancel or yesno; ICON
+//                                                none, warning, question or information),
+//                                                prints "answer N"
 //   gtkhost_demo window URL                      a window drawn by the framework at 100,100
 //                                                (400 x 300, blue, rounded corners) with a red
 //                                                owner-drawn button at 20,20 (100 x 40), an edit
 //                                                box at 20,80 (200 x 24) and a web view at 20,120
 //                                                (360 x 160) showing URL
-//   gtkhost_demo open-file FILTER                the file-open dialog; prints "file PATH" or
+//   gtkhost_demo open-file NAME PATTERN...       the file-open dialog with one type for each
+//                                                NAME and PATTERN pair; prints "file PATH" or
 //                                                "cancelled"
 //   gtkhost_demo browse-folder TITLE             the folder browser; prints "folder PATH" or
 //                                                "cancelled"
@@ -87,8 +91,16 @@ protected:
 };
 
 int RunMessageBox(GtkHost& host, int argc, char** argv) {
-    if (argc < 5) return 2;
-    const int answer = host.MessageBox(0, argv[2], argv[3], std::strtoul(argv[4], nullptr, 0));
+    if (argc < 6) return 2;
+    const std::string buttons = argv[4];
+    const std::string icon = argv[5];
+    MessageBoxStyle style;
+    if (buttons == "okcancel") style.buttons = BoxButtons::OkCancel;
+    if (buttons == "yesno") style.buttons = BoxButtons::YesNo;
+    if (icon == "warning") style.icon = BoxIcon::Warning;
+    if (icon == "question") style.icon = BoxIcon::Question;
+    if (icon == "information") style.icon = BoxIcon::Information;
+    const int answer = host.MessageBox(0, argv[2], argv[3], style);
     std::printf("answer %d\n", answer);
     return 0;
 }
@@ -111,8 +123,10 @@ int RunWindow(GtkHost& host, const std::string& url) {
     return 0;
 }
 
-int RunOpenFile(GtkHost& host, const std::string& filter) {
-    if (auto path = host.OpenFileDialog(0, filter))
+int RunOpenFile(GtkHost& host, int argc, char** argv) {
+    std::vector<FileFilter> types;
+    for (int i = 2; i + 1 < argc; i += 2) types.push_back({argv[i], {argv[i + 1]}});
+    if (auto path = host.OpenFileDialog(0, types))
         std::printf("file %s\n", path->c_str());
     else
         std::printf("cancelled\n");
@@ -155,7 +169,7 @@ int main(int argc, char** argv) {
     if (mode == "message-box") return RunMessageBox(*host, argc, argv);
     if (mode == "window" && argc >= 3) return RunWindow(*host, argv[2]);
     if (mode == "tray") return RunTray(*host);
-    if (mode == "open-file" && argc >= 3) return RunOpenFile(*host, argv[2]);
+    if (mode == "open-file" && argc >= 4) return RunOpenFile(*host, argc, argv);
     if (mode == "browse-folder" && argc >= 3) return RunBrowseFolder(*host, argv[2]);
     std::fprintf(stderr, "usage: %s message-box|window|open-file|browse-folder|tray ...\n",
                  argv[0]);

@@ -11,11 +11,13 @@ mkdir -p "$work/pics"
 touch "$work/pics/A.JPG" "$work/pics/b.jpg" "$work/pics/c.png"
 cd "$work/pics"
 
-# Runs the demo with MODE and ARG, types KEYS into its dialog (a name typed after Ctrl+L goes
-# into the location field) and checks the line it prints.
+# run_case NAME EXPECTED MODE ARG...: runs the demo with MODE and its ARGs, types NAME into its
+# dialog after Ctrl+L (into the location field), or Escape when NAME is empty, and checks the
+# line it prints.
 run_case() {
-    local mode=$1 arg=$2 name=$3 expected=$4
-    "$demo" "$mode" "$arg" >"$work/out" 2>"$work/err" &
+    local name=$1 expected=$2 mode=$3 arg=$4
+    shift 2
+    "$demo" "$@" >"$work/out" 2>"$work/err" &
     local pid=$!
     e2e_track "$pid"
     e2e_wait_until 30 sh -c "xdotool search --onlyvisible --pid $pid | grep -q ." ||
@@ -37,7 +39,7 @@ run_case() {
         e2e_fail "$mode with '$name': expected '$expected', got '$(cat "$work/out")' $(cat "$work/err")"
 }
 
-filter="Describe Files (*.jpg)|*.jpg|All Files (*.*)|*.*||"
-run_case open-file "$filter" "b.jpg" "file $work/pics/b.jpg"
-run_case open-file "$filter" "" "cancelled"
-run_case browse-folder "请选择需要的目录：" "" "cancelled"
+types=("Describe Files (*.jpg)" "*.jpg" "All Files (*.*)" "*")
+run_case "b.jpg" "file $work/pics/b.jpg" open-file "${types[@]}"
+run_case "" "cancelled" open-file "${types[@]}"
+run_case "" "cancelled" browse-folder "请选择需要的目录："

@@ -137,7 +137,7 @@ TEST_F(ClmDlgTest, SearchButtonAsksForAKeywordOrOpensTheEncodedSearch) {
             ASSERT_EQ(host.messageBoxes.size(), 1u) << c.text;
             EXPECT_EQ(host.messageBoxes[0].text, "请输入关键词！");
             EXPECT_EQ(host.messageBoxes[0].caption, "lumo");
-            EXPECT_EQ(host.messageBoxes[0].type, unsigned{MB_OK});
+            EXPECT_EQ(host.messageBoxes[0].style, MessageBoxStyle{});
             EXPECT_TRUE(shell.openedUrls.empty());
         } else {
             EXPECT_TRUE(host.messageBoxes.empty()) << c.text;
@@ -183,8 +183,9 @@ TEST_F(ClmDlgTest, AddLocalWallpaperCopiesAFavouriteWithoutOverwriting) {
     ClickControl(kIdAddLocal);
     ASSERT_EQ(host.fileDialogs.size(), 1u);
     EXPECT_EQ(host.fileDialogs[0].owner, 0u);
-    EXPECT_EQ(host.fileDialogs[0].filterOrTitle,
-              "Describe Files (*.jpg)|*.jpg|All Files (*.*)|*.*||");
+    const std::vector<FileFilter> types{{"Describe Files (*.jpg)", {"*.jpg"}},
+                                        {"All Files (*.*)", {"*"}}};
+    EXPECT_EQ(host.fileDialogs[0].filters, types);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "imgs"), {}), 1);
 
     host.ScriptOpenFile((dir / "sky.jpg").string());

@@ -152,7 +152,7 @@ TEST_F(GalleryCardTest, TagZonesSetTheWallpaperOrMakeAFavourite) {
     ASSERT_EQ(host.messageBoxes.size(), 1u);
     EXPECT_EQ(host.messageBoxes[0].text, "壁纸设置成功");
     EXPECT_EQ(host.messageBoxes[0].caption, "Lumora");
-    EXPECT_EQ(host.messageBoxes[0].type, static_cast<unsigned>(MB_OK));
+    EXPECT_EQ(host.messageBoxes[0].style, MessageBoxStyle{});
 
     ClickTag(card, 90);
     EXPECT_TRUE(std::filesystem::exists(Imgs() / "x_LMSC.jpg"));

@@ -8,17 +8,19 @@ namespace {
 TEST(HeadlessHostTest, MessageBoxesAnswerAsScriptedThenAsIfClosed) {
     HeadlessHost host;
     host.ScriptMessageBox(IDYES);
-    EXPECT_EQ(host.MessageBox(0, "Update?", "Lumora", MB_YESNO | MB_ICONQUESTION), IDYES);
+    EXPECT_EQ(host.MessageBox(0, "Update?", "Lumora", {BoxButtons::YesNo, BoxIcon::Question}),
+              IDYES);
     struct Case {
-        unsigned type;
+        BoxButtons buttons;
         int closed;
     };
-    for (const Case c : {Case{MB_OK, IDOK}, Case{MB_OKCANCEL, IDCANCEL}, Case{MB_YESNO, IDNO}})
-        EXPECT_EQ(host.MessageBox(0, "t", "c", c.type), c.closed) << c.type;
+    for (const Case c : {Case{BoxButtons::Ok, IDOK}, Case{BoxButtons::OkCancel, IDCANCEL},
+                         Case{BoxButtons::YesNo, IDNO}})
+        EXPECT_EQ(host.MessageBox(0, "t", "c", {c.buttons}), c.closed) << int(c.buttons);
     ASSERT_EQ(host.messageBoxes.size(), 4u);
     EXPECT_EQ(host.messageBoxes[0].text, "Update?");
     EXPECT_EQ(host.messageBoxes[0].caption, "Lumora");
-    EXPECT_EQ(host.messageBoxes[0].type, unsigned(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_EQ(host.messageBoxes[0].style, (MessageBoxStyle{BoxButtons::YesNo, BoxIcon::Question}));
 }
 
 TEST(HeadlessHostTest, ClockFiresTimersInTimeOrderAndStoppedTimersStayQuiet) {

@@ -178,7 +178,7 @@ TEST_F(OnlinePageTest, APictureThatCouldNotBeStoredIsReportedAndNothingIsApplied
         ASSERT_EQ(host.messageBoxes.size(), 1u);
         EXPECT_EQ(host.messageBoxes[0].text, c.message);
         EXPECT_EQ(host.messageBoxes[0].caption, "Lumora");
-        EXPECT_EQ(host.messageBoxes[0].type, static_cast<unsigned>(MB_OK));
+        EXPECT_EQ(host.messageBoxes[0].style, MessageBoxStyle{});
         EXPECT_EQ(host.messageBoxes[0].owner, dlg->GetSurface());
     }
     EXPECT_TRUE(view.calls.empty());

@@ -217,7 +217,7 @@ TEST_F(SettingsDialogTest, BrowseReplacesTheCollectionAtOnceAndCancelKeepsIt) {
     host.ScriptFolder(std::nullopt);
     Click(settings, kIdBrowse);
     ASSERT_EQ(host.folderDialogs.size(), 1u);
-    EXPECT_EQ(host.folderDialogs[0].filterOrTitle, "请选择需要的目录：");
+    EXPECT_EQ(host.folderDialogs[0].title, "请选择需要的目录：");
     EXPECT_EQ(host.folderDialogs[0].owner, settings.GetSurface());
     EXPECT_EQ(Strings().collectionDirectory, dir.Path().string());
 

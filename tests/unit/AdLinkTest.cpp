@@ -41,7 +41,7 @@ TEST(AdLinkTest, ReplyBecomesCaptionAndTarget) {
             ASSERT_EQ(host.messageBoxes.size(), 1u) << c.reply;
             EXPECT_EQ(host.messageBoxes[0].text, "您的网络可能没有接上，请检查网络！");
             EXPECT_EQ(host.messageBoxes[0].caption, "Lumora");
-            EXPECT_EQ(host.messageBoxes[0].type, unsigned{MB_OK});
+            EXPECT_EQ(host.messageBoxes[0].style, MessageBoxStyle{});
             EXPECT_EQ(host.messageBoxes[0].owner, 5u);
         } else {
             EXPECT_TRUE(host.messageBoxes.empty()) << c.reply;

@@ -55,7 +55,7 @@ TEST_F(ClmAppTest, SecondInstanceTellsAndEnds) {
     EXPECT_EQ(host.messageBoxes[0].owner, 0u);
     EXPECT_EQ(host.messageBoxes[0].text, "Lumora已经运行！");
     EXPECT_EQ(host.messageBoxes[0].caption, "Lumora");
-    EXPECT_EQ(host.messageBoxes[0].type, unsigned{MB_OK | MB_ICONEXCLAMATION});
+    EXPECT_EQ(host.messageBoxes[0].style, (MessageBoxStyle{BoxButtons::Ok, BoxIcon::Warning}));
     EXPECT_TRUE(server.Requests().empty());
 }
 
@@ -91,7 +91,8 @@ TEST_F(ClmAppTest, StartUpVersionOutcomes) {
             ASSERT_EQ(host.messageBoxes.size(), 1u) << c.name;
             EXPECT_EQ(host.messageBoxes[0].text, "Lumora有新版，是否更新?");
             EXPECT_EQ(host.messageBoxes[0].caption, "Lumora");
-            EXPECT_EQ(host.messageBoxes[0].type, unsigned{MB_YESNO | MB_ICONQUESTION});
+            EXPECT_EQ(host.messageBoxes[0].style,
+                      (MessageBoxStyle{BoxButtons::YesNo, BoxIcon::Question}));
         } else {
             EXPECT_TRUE(host.messageBoxes.empty()) << c.name;
         }
@@ -149,11 +150,12 @@ TEST_F(ClmAppTest, InteractiveCheck) {
         ASSERT_EQ(host.messageBoxes.size(), 1u) << c.name;
         if (c.answer) {
             EXPECT_EQ(host.messageBoxes[0].text, "Lumora有新版，是否更新?");
-            EXPECT_EQ(host.messageBoxes[0].type, unsigned{MB_YESNO | MB_ICONQUESTION});
+            EXPECT_EQ(host.messageBoxes[0].style,
+                      (MessageBoxStyle{BoxButtons::YesNo, BoxIcon::Question}));
         } else {
             EXPECT_EQ(host.messageBoxes[0].text, "目前已经是最新版本！");
             EXPECT_EQ(host.messageBoxes[0].owner, mainWindow);
-            EXPECT_EQ(host.messageBoxes[0].type, unsigned{MB_OK});
+            EXPECT_EQ(host.messageBoxes[0].style, MessageBoxStyle{});
         }
         EXPECT_EQ(host.messageBoxes[0].caption, "Lumora");
         EXPECT_EQ(exited, c.exits) << c.name;
@@ -171,11 +173,12 @@ TEST_F(ClmAppTest, InteractiveCheck) {
 
 TEST_F(ClmAppTest, ApplicationBoxKeepsGivenIcon) {
     ClmApp app(Ports(), dir.Path().string());
-    app.DoMessageBox("x", MB_OKCANCEL);
-    app.DoMessageBox("y", MB_OK | MB_ICONINFORMATION);
+    app.DoMessageBox("x", {BoxButtons::OkCancel});
+    app.DoMessageBox("y", {BoxButtons::Ok, BoxIcon::Information});
     ASSERT_EQ(host.messageBoxes.size(), 2u);
-    EXPECT_EQ(host.messageBoxes[0].type, unsigned{MB_OKCANCEL | MB_ICONEXCLAMATION});
-    EXPECT_EQ(host.messageBoxes[1].type, unsigned{MB_OK | MB_ICONINFORMATION});
+    EXPECT_EQ(host.messageBoxes[0].style,
+              (MessageBoxStyle{BoxButtons::OkCancel, BoxIcon::Warning}));
+    EXPECT_EQ(host.messageBoxes[1].style, (MessageBoxStyle{BoxButtons::Ok, BoxIcon::Information}));
 }
 
 }  // namespace lumora::test

@@ -28,22 +28,15 @@ HeadlessHost::~HeadlessHost() {
 }
 
 int HeadlessHost::MessageBox(SurfaceId owner, const std::string& text, const std::string& caption,
-                             unsigned type) {
-    messageBoxes.push_back({owner, text, caption, type});
+                             MessageBoxStyle style) {
+    messageBoxes.push_back({owner, text, caption, style});
     if (messageBoxHandler) return messageBoxHandler(messageBoxes.back());
     if (!m_boxAnswers.empty()) {
         const int answer = m_boxAnswers.front();
         m_boxAnswers.pop_front();
         return answer;
     }
-    switch (type & 0xF) {
-        case MB_OKCANCEL:
-            return IDCANCEL;
-        case MB_YESNO:
-            return IDNO;
-        default:
-            return IDOK;
-    }
+    return ClosedBoxAnswer(style.buttons);
 }
 
 SurfaceId HeadlessHost::CreateSurface(const SurfaceOptions& options) {
@@ -221,8 +214,8 @@ std::unique_ptr<NativeWebView> HeadlessHost::CreateWebView(SurfaceId surface,
 }
 
 std::optional<std::string> HeadlessHost::OpenFileDialog(SurfaceId owner,
-                                                        const std::string& filter) {
-    fileDialogs.push_back({owner, filter});
+                                                        const std::vector<FileFilter>& filters) {
+    fileDialogs.push_back({owner, filters});
     if (m_fileAnswers.empty()) return std::nullopt;
     auto answer = m_fileAnswers.front();
     m_fileAnswers.pop_front();

@@ -38,11 +38,15 @@ public:
         SurfaceId owner;
         std::string text;
         std::string caption;
-        unsigned type;
+        MessageBoxStyle style;
     };
     struct FileDialogCall {
         SurfaceId owner;
-        std::string filterOrTitle;
+        std::vector<FileFilter> filters;
+    };
+    struct FolderDialogCall {
+        SurfaceId owner;
+        std::string title;
     };
     struct MenuCall {
         SurfaceId owner;
@@ -57,7 +61,7 @@ public:
 
     // Host
     int MessageBox(SurfaceId owner, const std::string& text, const std::string& caption,
-                   unsigned type) override;
+                   MessageBoxStyle style) override;
     SurfaceId CreateSurface(const SurfaceOptions& options) override;
     void DestroySurface(SurfaceId surface) override;
     void ShowSurface(SurfaceId surface, bool visible) override;
@@ -85,7 +89,8 @@ public:
     std::unique_ptr<NativeEdit> CreateEdit(SurfaceId surface, const EditOptions& options) override;
     std::unique_ptr<NativeWebView> CreateWebView(SurfaceId surface,
                                                  const WebViewOptions& options) override;
-    std::optional<std::string> OpenFileDialog(SurfaceId owner, const std::string& filter) override;
+    std::optional<std::string> OpenFileDialog(SurfaceId owner,
+                                              const std::vector<FileFilter>& filters) override;
     std::optional<std::string> BrowseFolder(SurfaceId owner, const std::string& title) override;
     unsigned PopupMenu(SurfaceId owner, const std::vector<MenuItem>& items, Point screen) override;
     bool AddTrayIcon(const TrayIcon& icon) override;
@@ -93,8 +98,8 @@ public:
     bool DeleteTrayIcon(unsigned id) override;
 
     // Scripted answers, used in order; when none is left a box answers as if it was closed
-    // (IDOK for MB_OK, IDCANCEL for MB_OKCANCEL, IDNO for MB_YESNO) and a dialog or menu is
-    // cancelled. A handler, when set, answers instead and may look at the program meanwhile.
+    // (ClosedBoxAnswer) and a dialog or menu is cancelled. A handler, when set, answers instead and
+    // may look at the program meanwhile.
     void ScriptMessageBox(int answer) { m_boxAnswers.push_back(answer); }
     std::function<int(const MessageBoxCall&)> messageBoxHandler;
     void ScriptOpenFile(std::optional<std::string> path) {
@@ -110,7 +115,7 @@ public:
 
     std::vector<MessageBoxCall> messageBoxes;
     std::vector<FileDialogCall> fileDialogs;
-    std::vector<FileDialogCall> folderDialogs;
+    std::vector<FolderDialogCall> folderDialogs;
     std::vector<MenuCall> menus;
     std::map<unsigned, TrayIcon> trayIcons;
     int trayAdds = 0;           // successful adds

@@ -5,7 +5,7 @@
 
 namespace lumora {
 
-GtkFileDialog::GtkFileDialog(const std::string& filter) : m_filter(filter) {}
+GtkFileDialog::GtkFileDialog(std::vector<FileFilter> filters) : m_filters(std::move(filters)) {}
 
 std::optional<std::string> GtkFileDialog::Run(GtkWindow* owner) {
     // The button labels are GTK's own, so they come in the desktop's language.
@@ -19,7 +19,7 @@ std::optional<std::string> GtkFileDialog::Run(GtkWindow* owner) {
     gchar* current = g_get_current_dir();
     gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(dialog), current);
     g_free(current);
-    for (const FileFilter& entry : ParseFileFilter(m_filter)) {
+    for (const FileFilter& entry : m_filters) {
         GtkFileFilter* filter = gtk_file_filter_new();
         gtk_file_filter_set_name(filter, entry.name.c_str());
         for (const std::string& pattern : entry.patterns)

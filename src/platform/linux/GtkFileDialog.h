@@ -4,20 +4,23 @@
 
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "base/FileFilter.h"
 
 namespace lumora {
 
-// The modal file-open dialog: one existing file, with the type list of a filter string
-// ("Name (*.a)|*.a|All Files (*.*)|*.*||"), the first type selected.
+// The modal file-open dialog: one existing file, with a list of file types, the first one
+// selected.
 class GtkFileDialog {
 public:
-    explicit GtkFileDialog(const std::string& filter);
+    explicit GtkFileDialog(std::vector<FileFilter> filters);
 
     // The chosen file's full path; empty when cancelled or when the choice has no local path.
     std::optional<std::string> Run(GtkWindow* owner);
 
 private:
-    std::string m_filter;
+    std::vector<FileFilter> m_filters;
 };
 
 }  // namespace lumora

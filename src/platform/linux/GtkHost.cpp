@@ -104,9 +104,9 @@ void GtkHost::Drain() {
 }
 
 int GtkHost::MessageBox(SurfaceId owner, const std::string& text, const std::string& caption,
-                        unsigned type) {
+                        MessageBoxStyle style) {
     ModalScope modal(*this);
-    return GtkMessageBox(text, caption, type).Run(OwnerWindow(owner));
+    return GtkMessageBox(text, caption, style).Run(OwnerWindow(owner));
 }
 
 SurfaceId GtkHost::CreateSurface(const SurfaceOptions& options) {
@@ -259,9 +259,10 @@ std::unique_ptr<NativeWebView> GtkHost::CreateWebView(SurfaceId surface,
     return std::make_unique<GtkWebView>(s->Layer(), options);
 }
 
-std::optional<std::string> GtkHost::OpenFileDialog(SurfaceId owner, const std::string& filter) {
+std::optional<std::string> GtkHost::OpenFileDialog(SurfaceId owner,
+                                                   const std::vector<FileFilter>& filters) {
     ModalScope modal(*this);
-    return GtkFileDialog(filter).Run(OwnerWindow(owner));
+    return GtkFileDialog(filters).Run(OwnerWindow(owner));
 }
 
 std::optional<std::string> GtkHost::BrowseFolder(SurfaceId owner, const std::string& title) {

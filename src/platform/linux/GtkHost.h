@@ -28,7 +28,7 @@ public:
     ~GtkHost() override;
 
     int MessageBox(SurfaceId owner, const std::string& text, const std::string& caption,
-                   unsigned type) override;
+                   MessageBoxStyle style) override;
 
     SurfaceId CreateSurface(const SurfaceOptions& options) override;
     void DestroySurface(SurfaceId surface) override;
@@ -60,7 +60,8 @@ public:
     std::unique_ptr<NativeWebView> CreateWebView(SurfaceId surface,
                                                  const WebViewOptions& options) override;
 
-    std::optional<std::string> OpenFileDialog(SurfaceId owner, const std::string& filter) override;
+    std::optional<std::string> OpenFileDialog(SurfaceId owner,
+                                              const std::vector<FileFilter>& filters) override;
     std::optional<std::string> BrowseFolder(SurfaceId owner, const std::string& title) override;
     unsigned PopupMenu(SurfaceId owner, const std::vector<MenuItem>& items, Point screen) override;
 

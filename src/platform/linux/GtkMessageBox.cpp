@@ -5,85 +5,73 @@
 namespace lumora {
 namespace {
 
-constexpr unsigned kButtonMask = 0xF;
-constexpr unsigned kIconMask = 0xF0;
-
-GtkMessageType KindOf(unsigned type) {
-    switch (type & kIconMask) {
-        case MB_ICONEXCLAMATION:
+GtkMessageType KindOf(BoxIcon icon) {
+    switch (icon) {
+        case BoxIcon::Warning:
             return GTK_MESSAGE_WARNING;
-        case MB_ICONQUESTION:
+        case BoxIcon::Question:
             return GTK_MESSAGE_QUESTION;
-        case MB_ICONINFORMATION:
+        case BoxIcon::Information:
             return GTK_MESSAGE_INFO;
-        default:
-            return GTK_MESSAGE_OTHER;
+        case BoxIcon::None:
+            break;
     }
+    return GTK_MESSAGE_OTHER;
 }
 
 // The themed icon shown beside the text; null for a box without an icon.
-const char* IconNameOf(unsigned type) {
-    switch (type & kIconMask) {
-        case MB_ICONEXCLAMATION:
+const char* IconNameOf(BoxIcon icon) {
+    switch (icon) {
+        case BoxIcon::Warning:
             return "dialog-warning";
-        case MB_ICONQUESTION:
+        case BoxIcon::Question:
             return "dialog-question";
-        case MB_ICONINFORMATION:
+        case BoxIcon::Information:
             return "dialog-information";
-        default:
-            return nullptr;
+        case BoxIcon::None:
+            break;
     }
+    return nullptr;
 }
 
-// The button that Enter presses, as in a Win32 box: the first one (OK or Yes).
-int DefaultResponseOf(unsigned type) {
-    return (type & kButtonMask) == MB_YESNO ? GTK_RESPONSE_YES : GTK_RESPONSE_OK;
+// The button that Enter presses, as in the program's other boxes: the first one (OK or Yes).
+int DefaultResponseOf(BoxButtons buttons) {
+    return buttons == BoxButtons::YesNo ? GTK_RESPONSE_YES : GTK_RESPONSE_OK;
 }
 
-GtkButtonsType ButtonsOf(unsigned type) {
-    switch (type & kButtonMask) {
-        case MB_YESNO:
+GtkButtonsType ButtonsOf(BoxButtons buttons) {
+    switch (buttons) {
+        case BoxButtons::YesNo:
             return GTK_BUTTONS_YES_NO;
-        case MB_OKCANCEL:
+        case BoxButtons::OkCancel:
             return GTK_BUTTONS_OK_CANCEL;
-        default:
-            return GTK_BUTTONS_OK;
+        case BoxButtons::Ok:
+            break;
     }
-}
-
-// Closing the box picks the answer that changes nothing: No for a question, Cancel where there
-// is one, otherwise OK (the only button).
-int ClosedAnswer(unsigned type) {
-    switch (type & kButtonMask) {
-        case MB_YESNO:
-            return IDNO;
-        case MB_OKCANCEL:
-            return IDCANCEL;
-        default:
-            return IDOK;
-    }
+    return GTK_BUTTONS_OK;
 }
 
 }  // namespace
 
-GtkMessageBox::GtkMessageBox(const std::string& text, const std::string& caption, unsigned type)
-    : m_text(text), m_caption(caption), m_type(type) {}
+GtkMessageBox::GtkMessageBox(const std::string& text, const std::string& caption,
+                             MessageBoxStyle style)
+    : m_text(text), m_caption(caption), m_style(style) {}
 
 int GtkMessageBox::Run(GtkWindow* owner) {
     // The text goes in through "%s" so that a "%" in it is shown, not interpreted.
     GtkWidget* dialog = gtk_message_dialog_new(
-        owner, GtkDialogFlags(GTK_DIALOG_MODAL | GTK_DIALOG_DESTROY_WITH_PARENT), KindOf(m_type),
-        ButtonsOf(m_type), "%s", m_text.c_str());
+        owner, GtkDialogFlags(GTK_DIALOG_MODAL | GTK_DIALOG_DESTROY_WITH_PARENT),
+        KindOf(m_style.icon), ButtonsOf(m_style.buttons), "%s", m_text.c_str());
     // GTK 3 message dialogs show no icon unless one is set; the setter is deprecated but the
     // only way to keep the warning and question icons the callers ask for.
-    if (const char* icon = IconNameOf(m_type)) {
+    if (const char* icon = IconNameOf(m_style.icon)) {
         G_GNUC_BEGIN_IGNORE_DEPRECATIONS
         GtkWidget* image = gtk_image_new_from_icon_name(icon, GTK_ICON_SIZE_DIALOG);
         gtk_message_dialog_set_image(GTK_MESSAGE_DIALOG(dialog), image);
         gtk_widget_show(image);
         G_GNUC_END_IGNORE_DEPRECATIONS
     }
-    gtk_dialog_set_default_response(GTK_DIALOG(dialog), DefaultResponseOf(m_type));
+    gtk_dialog_set_default_response(GTK_DIALOG(dialog), DefaultResponseOf(m_style.buttons));
     gtk_window_set_title(GTK_WINDOW(dialog), m_caption.c_str());
     gtk_window_set_position(GTK_WINDOW(dialog),
                             owner ? GTK_WIN_POS_CENTER_ON_PARENT : GTK_WIN_POS_CENTER);
@@ -103,7 +91,7 @@ int GtkMessageBox::Run(GtkWindow* owner) {
         case GTK_RESPONSE_NO:
             return IDNO;
         default:
-            return ClosedAnswer(m_type);
+            return ClosedBoxAnswer(m_style.buttons);
     }
 }
 

@@ -4,12 +4,14 @@
 
 #include <string>
 
+#include "platform/Host.h"
+
 namespace lumora {
 
-// A modal GtkMessageDialog with the buttons and icon of a Win32 message box type.
+// A modal GtkMessageDialog with the buttons and icon of a message box style.
 class GtkMessageBox {
 public:
-    GtkMessageBox(const std::string& text, const std::string& caption, unsigned type);
+    GtkMessageBox(const std::string& text, const std::string& caption, MessageBoxStyle style);
 
     // Runs the box in its own nested loop, transient for `owner` when one is given, and returns
     // IDOK, IDCANCEL, IDYES or IDNO.
@@ -18,7 +20,7 @@ public:
 private:
     std::string m_text;
     std::string m_caption;
-    unsigned m_type;
+    MessageBoxStyle m_style;
 };
 
 }  // namespace lumora
