@@ -24,10 +24,6 @@ class PPSET : public DropDown {
 public:
     PPSET();
 
-    BTButton& SettingsItem() { return m_settingsItem; }
-    BTButton& HomePageItem() { return m_homePageItem; }
-    BTButton& ExitItem() { return m_exitItem; }
-
 protected:
     void DoDataExchange() override;
     bool OnInitDialog() override;

@@ -18,10 +18,6 @@ public:
 
     // The gallery page shown now; none before the bar is created.
     PageDlg* ShownPage() const { return m_currentPage; }
-    PageDlg& AllPage() { return m_allPage; }
-    PageDlg& FavouritesPage() { return m_favouritesPage; }
-    TButton& AllButton() { return m_allButton; }
-    TButton& FavouritesButton() { return m_favouritesButton; }
     // Lists the wallpaper folder again for the page shown now.
     void ReloadShownPage();
     // Lists it again for both pages, the favourites first.

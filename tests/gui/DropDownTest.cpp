@@ -162,7 +162,7 @@ TEST_F(DropDownTest, PanelClosesOnlyWhenItsOwnBackgroundIsLeft) {
     ClickControl(kIdMenu);
     Rect r = panel.GetWindowRect();
     const Point background{r.left + 60, r.top + 30};
-    const Point item = Centre(panel.SettingsItem().GetWindowRect());
+    const Point item = Centre(ControlOf<BTButton>(panel, kIdPanelSettings).GetWindowRect());
     const Point outside{r.right + 20, r.top + 58};
 
     // Opened with the cursor just right of it: nothing closes it before the mouse comes in.
@@ -178,7 +178,7 @@ TEST_F(DropDownTest, PanelClosesOnlyWhenItsOwnBackgroundIsLeft) {
     host.MoveTo(item);
     host.MoveTo(outside);
     EXPECT_TRUE(panel.IsVisibleFlag());
-    EXPECT_EQ(panel.SettingsItem().hovered, 0);
+    EXPECT_EQ(ControlOf<BTButton>(panel, kIdPanelSettings).hovered, 0);
 
     host.MoveTo(background);
     host.MoveTo(outside);

@@ -1,3 +1,4 @@
+#include "GalleryParts.h"
 #include "GalleryTestFrame.h"
 
 namespace lumora {
@@ -6,21 +7,21 @@ namespace {
 TEST_F(GalleryTest, FilterBarHasItsLinksBackgroundAndPages) {
     AddPictures(3);
     SCDIALOG& bar = OpenGallery();
-    EXPECT_EQ(bar.AllButton().RectInParent(), Rect::FromXywh(0, 0, 160, 32));
-    EXPECT_EQ(bar.FavouritesButton().RectInParent(), Rect::FromXywh(160, 0, 160, 32));
-    EXPECT_EQ(bar.AllButton().mode, TBM_HIGHLIGHT);
-    EXPECT_EQ(bar.AllButton().pinned, 1);
-    EXPECT_EQ(bar.FavouritesButton().mode, TBM_NORMAL);
+    EXPECT_EQ(AllButton(bar).RectInParent(), Rect::FromXywh(0, 0, 160, 32));
+    EXPECT_EQ(FavouritesButton(bar).RectInParent(), Rect::FromXywh(160, 0, 160, 32));
+    EXPECT_EQ(AllButton(bar).mode, TBM_HIGHLIGHT);
+    EXPECT_EQ(AllButton(bar).pinned, 1);
+    EXPECT_EQ(FavouritesButton(bar).mode, TBM_NORMAL);
     // Template 106 measures 560 x 350 with the 7 x 14 base units.
-    EXPECT_EQ(bar.AllPage().RectInParent(), Rect::FromXywh(0, 32, 897, 492));
-    EXPECT_EQ(bar.FavouritesPage().RectInParent(), Rect::FromXywh(0, 32, 897, 492));
-    EXPECT_EQ(bar.ShownPage(), &bar.AllPage());
-    EXPECT_TRUE(bar.AllPage().IsVisibleFlag());
-    EXPECT_FALSE(bar.FavouritesPage().IsVisibleFlag());
-    EXPECT_EQ(bar.AllPage().filter, "all");
-    EXPECT_EQ(bar.FavouritesPage().filter, "sc");
-    EXPECT_EQ(bar.AllPage().Cards().size(), 3u);
-    EXPECT_TRUE(bar.FavouritesPage().Cards().empty());  // not loaded until chosen
+    EXPECT_EQ(AllPage(bar).RectInParent(), Rect::FromXywh(0, 32, 897, 492));
+    EXPECT_EQ(FavouritesPage(bar).RectInParent(), Rect::FromXywh(0, 32, 897, 492));
+    EXPECT_EQ(bar.ShownPage(), &AllPage(bar));
+    EXPECT_TRUE(AllPage(bar).IsVisibleFlag());
+    EXPECT_FALSE(FavouritesPage(bar).IsVisibleFlag());
+    EXPECT_EQ(AllPage(bar).filter, "all");
+    EXPECT_EQ(FavouritesPage(bar).filter, "sc");
+    EXPECT_EQ(AllPage(bar).Cards().size(), 3u);
+    EXPECT_TRUE(FavouritesPage(bar).Cards().empty());  // not loaded until chosen
 }
 
 TEST_F(GalleryTest, PagesHoldSixteenCardsInAFourByFourGrid) {
@@ -168,28 +169,28 @@ TEST_F(GalleryTest, FilterLinksSwitchPagesRebuildTheChosenOneAndClearTheOther) {
     AddPictures(2);
     AddPictures(1, "_LMSC", 10);
     SCDIALOG& bar = OpenGallery();
-    EXPECT_EQ(bar.AllPage().Cards().size(), 3u);
+    EXPECT_EQ(AllPage(bar).Cards().size(), 3u);
 
     ClickControl(kIdGalleryTab);
-    host.Click(CentreOf(bar.FavouritesButton()));
-    EXPECT_EQ(bar.ShownPage(), &bar.FavouritesPage());
-    EXPECT_TRUE(bar.FavouritesPage().IsVisibleFlag());
-    EXPECT_FALSE(bar.AllPage().IsVisibleFlag());
-    EXPECT_TRUE(bar.AllPage().Cards().empty());
-    ASSERT_EQ(bar.FavouritesPage().Cards().size(), 1u);
-    EXPECT_EQ(bar.FavouritesPage().Cards()[0]->PicturePath(), InImgs("p10_LMSC.png"));
-    EXPECT_EQ(bar.FavouritesButton().pinned, 1);
-    EXPECT_EQ(bar.FavouritesButton().mode, TBM_HIGHLIGHT);
-    EXPECT_EQ(bar.AllButton().pinned, 0);
-    EXPECT_EQ(bar.AllButton().mode, TBM_NORMAL);
+    host.Click(CentreOf(FavouritesButton(bar)));
+    EXPECT_EQ(bar.ShownPage(), &FavouritesPage(bar));
+    EXPECT_TRUE(FavouritesPage(bar).IsVisibleFlag());
+    EXPECT_FALSE(AllPage(bar).IsVisibleFlag());
+    EXPECT_TRUE(AllPage(bar).Cards().empty());
+    ASSERT_EQ(FavouritesPage(bar).Cards().size(), 1u);
+    EXPECT_EQ(FavouritesPage(bar).Cards()[0]->PicturePath(), InImgs("p10_LMSC.png"));
+    EXPECT_EQ(FavouritesButton(bar).pinned, 1);
+    EXPECT_EQ(FavouritesButton(bar).mode, TBM_HIGHLIGHT);
+    EXPECT_EQ(AllButton(bar).pinned, 0);
+    EXPECT_EQ(AllButton(bar).mode, TBM_NORMAL);
 
     // A favourite that arrived meanwhile shows when "全部" is chosen again.
     AddPictures(2, "_LMSC", 20);
-    host.Click(CentreOf(bar.AllButton()));
-    EXPECT_EQ(bar.ShownPage(), &bar.AllPage());
-    EXPECT_EQ(bar.AllPage().Cards().size(), 5u);
-    EXPECT_TRUE(bar.FavouritesPage().Cards().empty());
-    EXPECT_EQ(bar.AllButton().pinned, 1);
+    host.Click(CentreOf(AllButton(bar)));
+    EXPECT_EQ(bar.ShownPage(), &AllPage(bar));
+    EXPECT_EQ(AllPage(bar).Cards().size(), 5u);
+    EXPECT_TRUE(FavouritesPage(bar).Cards().empty());
+    EXPECT_EQ(AllButton(bar).pinned, 1);
 }
 
 TEST_F(GalleryTest, AddingALocalPictureReloadsBothPages) {
@@ -200,9 +201,9 @@ TEST_F(GalleryTest, AddingALocalPictureReloadsBothPages) {
     host.ScriptOpenFile(source.string());
     ClickControl(kIdAddLocal);
     host.RunUntilIdle();
-    ASSERT_EQ(bar.FavouritesPage().Cards().size(), 1u);
-    EXPECT_EQ(bar.FavouritesPage().Cards()[0]->PicturePath(), InImgs("beach_LMSC.png"));
-    EXPECT_EQ(bar.AllPage().Cards().size(), 3u);
+    ASSERT_EQ(FavouritesPage(bar).Cards().size(), 1u);
+    EXPECT_EQ(FavouritesPage(bar).Cards()[0]->PicturePath(), InImgs("beach_LMSC.png"));
+    EXPECT_EQ(AllPage(bar).Cards().size(), 3u);
 }
 
 TEST_F(GalleryTest, GalleryReloadMessageRebuildsTheShownPage) {
@@ -211,8 +212,8 @@ TEST_F(GalleryTest, GalleryReloadMessageRebuildsTheShownPage) {
     AddPictures(5);
     dlg->PostMessage(WM_GALLERY_RELOAD, 0, 0);
     host.RunUntilIdle();
-    EXPECT_EQ(bar.AllPage().Cards().size(), 5u);
-    EXPECT_TRUE(bar.FavouritesPage().Cards().empty());
+    EXPECT_EQ(AllPage(bar).Cards().size(), 5u);
+    EXPECT_TRUE(FavouritesPage(bar).Cards().empty());
 }
 
 // Pictures come from worker jobs: the page shown first, the waiting cards neutral, and

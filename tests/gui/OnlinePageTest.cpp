@@ -2,6 +2,7 @@
 #include <set>
 
 #include "ClmDlgTestFrame.h"
+#include "GalleryParts.h"
 #include "platform/headless/HeadlessWebView.h"
 #include "support/PictureFiles.h"
 #include "ui/LMDialog.h"
@@ -209,7 +210,7 @@ TEST_F(OnlinePageTest, AStoredPictureThatDoesNotBecomeTheWallpaperIsAFailureToo)
 TEST_F(OnlinePageTest, TheGalleryPageShownListsWhatALinkStored) {
     ClmDlg& w = Open();
     HeadlessWebView& view = View();
-    PageDlg& all = PartOf<SCDIALOG>(w).AllPage();
+    PageDlg& all = AllPage(PartOf<SCDIALOG>(w));
     ASSERT_EQ(PartOf<SCDIALOG>(w).ShownPage(), &all);
     EXPECT_TRUE(all.Cards().empty());
     view.FollowLink(Link("app:", "7.png", "A"));
