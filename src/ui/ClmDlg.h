@@ -49,8 +49,6 @@ public:
     void ExitPath();
 
     int StartHidden() const { return m_tray.StartHidden(); }
-    int AutoValue() const { return m_rotation.Flag(); }
-    const std::string& AdLinkTarget() const { return m_adTarget; }
 
 protected:
     void DoDataExchange() override;

@@ -51,7 +51,7 @@ TEST_F(DropDownTest, PickStoresTheIntervalAndRestartsTheTimerEvenWithRotationOff
     EXPECT_EQ(AutoTime(), everyDay);
     EXPECT_EQ(ControlOf<BTButton>(w, kIdInterval).GetWindowText(), "每天");
     EXPECT_EQ(ControlOf<BTButton>(w, kIdInterval).hovered, 0);
-    EXPECT_EQ(w.AutoValue(), 0);
+    EXPECT_EQ(ControlOf<BTButton>(w, kIdRotation).selected, 0);  // rotation stays off
     EXPECT_EQ(RotationTimer().period, 86400000u);
     EXPECT_EQ(RotationTimer().due, host.Now() + 86400000u);
 
