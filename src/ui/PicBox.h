@@ -38,8 +38,6 @@ public:
     void SetPicture(std::optional<CardPicture> picture);
     PictureState State() const { return m_state; }
     const CardPicture& Picture() const { return m_picture; }
-    const BgButton& TagButton() const { return m_tag; }
-    const BgButton& DeleteButton() const { return m_delete; }
 
     // The picture area's size in pixels, as the card's template lays it out.
     static Size PictureAreaSize();

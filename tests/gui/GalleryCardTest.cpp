@@ -20,7 +20,7 @@ protected:
     Point Centre(const Wnd& wnd) const { return CentreOf(wnd); }
     // The screen point at `percent` of the tag's width, half way down.
     Point OnTag(const PicBox& card, int percent) const {
-        const Rect tag = card.TagButton().GetWindowRect();
+        const Rect tag = ControlOf<BgButton>(card, kIdCardTag).GetWindowRect();
         return {tag.left + tag.Width() * percent / 100, (tag.top + tag.bottom) / 2};
     }
     void ClickTag(PicBox& card, int percent) {
@@ -88,8 +88,8 @@ TEST_F(GalleryCardTest, ButtonsComeUpOnHoverAndStayWhileTheMouseIsOnThem) {
     OpenGallery();
     Drain();
     PicBox& card = *Shown().Cards()[0];
-    const Wnd& tag = card.TagButton();
-    const Wnd& del = card.DeleteButton();
+    const Wnd& tag = ControlOf<BgButton>(card, kIdCardTag);
+    const Wnd& del = ControlOf<BgButton>(card, kIdCardDelete);
     EXPECT_EQ(tag.RectInParent(), PicBox::kTagRect);
     EXPECT_EQ(del.RectInParent(), PicBox::kDeleteRect);
     EXPECT_FALSE(tag.IsVisibleFlag());
@@ -123,11 +123,11 @@ TEST_F(GalleryCardTest, SkinImagesOfTheButtonsAreSharedByEveryCard) {
     Wheel(Shown(), 2);
     const auto& cards = Shown().Cards();
     ASSERT_TRUE(cards[0]->IsWindow() && cards[16]->IsWindow());
-    EXPECT_FALSE(cards[0]->TagButton().NormalBits().Empty());
-    EXPECT_EQ(cards[0]->TagButton().NormalBits().pixels.data(),
-              cards[16]->TagButton().NormalBits().pixels.data());
-    EXPECT_EQ(cards[0]->DeleteButton().NormalBits().pixels.data(),
-              cards[16]->DeleteButton().NormalBits().pixels.data());
+    EXPECT_FALSE(ControlOf<BgButton>(*cards[0], kIdCardTag).NormalBits().Empty());
+    EXPECT_EQ(ControlOf<BgButton>(*cards[0], kIdCardTag).NormalBits().pixels.data(),
+              ControlOf<BgButton>(*cards[16], kIdCardTag).NormalBits().pixels.data());
+    EXPECT_EQ(ControlOf<BgButton>(*cards[0], kIdCardDelete).NormalBits().pixels.data(),
+              ControlOf<BgButton>(*cards[16], kIdCardDelete).NormalBits().pixels.data());
 }
 
 TEST_F(GalleryCardTest, TagZonesSetTheWallpaperOrMakeAFavourite) {
@@ -194,7 +194,7 @@ TEST_F(GalleryCardTest, DeleteMovesTheFileAwayWithoutAQuestionAndReloads) {
     PicBox& card = *Shown().Cards()[1];
     const std::string path = card.PicturePath();
     host.MoveTo(Centre(card));
-    host.Click(Centre(card.DeleteButton()));
+    host.Click(Centre(ControlOf<BgButton>(card, kIdCardDelete)));
     host.RunUntilIdle();
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_TRUE(host.messageBoxes.empty());
