@@ -42,13 +42,7 @@ protected:
         return prefix + server.Url("/w/thumb_" + picture) + ">" + name;
     }
     fs::path Imgs() const { return dir / "imgs"; }
-    std::set<std::string> Stored() const {
-        std::set<std::string> names;
-        std::error_code error;
-        for (const auto& entry : fs::directory_iterator(Imgs(), error))
-            names.insert(entry.path().filename().string());
-        return names;
-    }
+    std::set<std::string> Stored() const { return test::FolderContent(Imgs()); }
     // Requests for pictures, as their paths.
     std::vector<std::string> PictureRequests() const {
         std::vector<std::string> paths;

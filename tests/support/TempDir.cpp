@@ -33,4 +33,12 @@ std::string ReadFile(const std::filesystem::path& path) {
     return content.str();
 }
 
+std::set<std::string> FolderContent(const std::filesystem::path& folder) {
+    std::set<std::string> names;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
 }  // namespace lumora::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <set>
 #include <string>
 
 namespace lumora::test {
@@ -26,5 +27,7 @@ private:
 void WriteFile(const std::filesystem::path& path, const std::string& bytes);
 // The whole content of a file; empty when it cannot be read.
 std::string ReadFile(const std::filesystem::path& path);
+// The names of the entries of a folder; none when it cannot be read.
+std::set<std::string> FolderContent(const std::filesystem::path& folder);
 
 }  // namespace lumora::test

@@ -29,14 +29,6 @@ using std::chrono::seconds;
 const char* const kHostilePaths[] = {"/drip", "/endless-headers", "/endless", "/cut", "/no-content",
                                      "/html", "/to-file"};
 
-std::set<std::string> FolderContent(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
-
 TEST(RequestBoundsTest, ServiceRequestsEndByTheirDeadline) {
     HostileServer server;
     server.SetPicture(std::string(600, 'v'));

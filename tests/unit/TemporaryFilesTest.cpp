@@ -25,14 +25,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::set<std::string> FolderContent(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
-
 int CountStartingWith(const fs::path& folder, const std::string& prefix) {
     int count = 0;
     for (const std::string& name : FolderContent(folder)) count += name.starts_with(prefix);

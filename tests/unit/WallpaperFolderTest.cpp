@@ -34,14 +34,6 @@ std::vector<std::string> ReaddirOrder(const fs::path& folder) {
     return names;
 }
 
-std::set<std::string> FolderContent(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
-
 class WallpaperFolderTest : public ::testing::Test {
 protected:
     WallpaperFolderTest() : m_collection((m_dir / "collection").string()) {
