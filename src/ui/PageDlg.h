@@ -62,9 +62,6 @@ private:
     int m_pageCount = 0;
     int m_currentPage = 1;
     ScrollInfo m_scroll{SIF_ALL, 0, 0, 0, 0, 0};
-    int m_index = 0;  // the layout pass's running values
-    int m_x = 0;
-    int m_y = 0;
     CardPictureQueue m_pictures;
 };
 
