@@ -19,10 +19,10 @@ PageDlg::~PageDlg() {
     DestroyWindow();
 }
 
-void PageDlg::Reload(const std::string& listFilter) {
+void PageDlg::Reload() {
     ClearCards();
     m_currentPage = 1;
-    std::optional<std::vector<std::string>> paths = WallpaperFolder().List(listFilter);
+    std::optional<std::vector<std::string>> paths = WallpaperFolder().List(filter);
     // A missing folder keeps the page count and the scroll bar as they were.
     if (!paths) return;
     const int count = static_cast<int>(paths->size());

@@ -35,8 +35,9 @@ public:
     explicit PageDlg(Thumbnailer& thumbnailer);
     ~PageDlg() override;
 
-    // Lists the folder again and rebuilds the cards; returns at once, the pictures follow.
-    void Reload(const std::string& filter);
+    // Lists the folder again with `filter` and rebuilds the cards; returns at once, the
+    // pictures follow.
+    void Reload();
     // Destroys every card.
     void ClearCards();
 
