@@ -188,6 +188,7 @@ struct Gallery {
         frame.CreateEx(0, "", lumora::WS_POPUP | lumora::WS_VISIBLE,
                        lumora::Rect::FromXywh(0, 0, 900, 560), nullptr);
         page.Create(&frame);
+        page.filter = "all";
         page.MoveWindow(lumora::Rect::FromXywh(0, 32, 897, 492));
         page.ShowWindow(lumora::SW_SHOW);
         host.RunUntilIdle();
@@ -217,7 +218,7 @@ struct Gallery {
     Times Reload() {
         Times times;
         const auto start = Clock::now();
-        page.Reload("all");
+        page.Reload();
         times.reloadCall = SecondsSince(start);
         const size_t all = page.Cards().size();
         const size_t first = std::min<size_t>(all, lumora::PageDlg::kCardsPerPage);
@@ -243,7 +244,7 @@ struct Gallery {
         for (int i = 0; i < 3; ++i) {
             fs::remove_all(cache);
             const auto start = Clock::now();
-            page.Reload("all");
+            page.Reload();
             const size_t first =
                 std::min<size_t>(page.Cards().size(), lumora::PageDlg::kCardsPerPage);
             while (!Arrived(first)) {

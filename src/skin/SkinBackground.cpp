@@ -8,7 +8,7 @@ namespace lumora {
 bool DrawSkinBackground(Wnd& window, DC& dc, const std::string& path, bool defaultErased) {
     if (!SkinFileExists(path)) return false;
     SkinImage image;
-    image.Load(path);
+    image.LoadShared(path, false);
     Rect client = window.GetClientRect();
     image.Draw(dc, client.left, client.top, client.Width(), client.Height());
     return defaultErased;

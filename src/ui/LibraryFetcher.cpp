@@ -41,10 +41,9 @@ void LibraryFetcher::StartFront() {
                 if (!outcome.path.empty() && !token.Cancelled())
                     outcome.applied =
                         WallpaperApplier(directory, desktop).ApplyPicture(outcome.path);
-            } else if (folder.FetchAsFavourite(link.pictureUrl, link.name, link.extension,
-                                               token.Flag())) {
-                outcome.path = WallpaperFolder::FavouriteTwin(folder.FolderPath() + link.name +
-                                                              "." + link.extension);
+            } else {
+                outcome.path = folder.FetchAsFavourite(link.pictureUrl, link.name, link.extension,
+                                                       token.Flag());
             }
             return outcome;
         },

@@ -41,13 +41,10 @@ void SetUp(const MainButton& entry, TButton& button) {
     Place(button, entry.rect);
 }
 
-// Sets up `control` when it is of class T; answers whether it was.
+// Sets up `control` when it is of class T.
 template <class T, class... Styles>
-bool SetUpAs(const MainButton& entry, Wnd* control, const Styles&... styles) {
-    auto* button = dynamic_cast<T*>(control);
-    if (button == nullptr) return false;
-    SetUp(entry, *button, styles...);
-    return true;
+void SetUpAs(const MainButton& entry, Wnd* control, const Styles&... styles) {
+    if (auto* button = dynamic_cast<T*>(control)) SetUp(entry, *button, styles...);
 }
 
 }  // namespace
@@ -71,17 +68,16 @@ const MainButton kMainButtons[10] = {
     {kIdAdLink, MainButtonClass::Link, TBM_HIGHLIGHT, "", "", {}},
 };
 
-int SetUpMainButtons(Wnd& window, const std::string& styles) {
-    int found = 0;
+void SetUpMainButtons(Wnd& window, const std::string& styles) {
     for (const MainButton& entry : kMainButtons) {
         Wnd* control = window.GetDlgItem(entry.id);
-        const MainButtonClass kind = entry.buttonClass;
-        if ((kind == MainButtonClass::Image && SetUpAs<BgButton>(entry, control, styles)) ||
-            (kind == MainButtonClass::Styled && SetUpAs<BTButton>(entry, control, styles)) ||
-            (kind == MainButtonClass::Link && SetUpAs<TButton>(entry, control)))
-            ++found;
+        if (entry.buttonClass == MainButtonClass::Image)
+            SetUpAs<BgButton>(entry, control, styles);
+        else if (entry.buttonClass == MainButtonClass::Styled)
+            SetUpAs<BTButton>(entry, control, styles);
+        else
+            SetUpAs<TButton>(entry, control);
     }
-    return found;
 }
 
 }  // namespace lumora

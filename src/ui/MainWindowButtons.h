@@ -32,9 +32,9 @@ struct MainButton {
 // Menu, hide, close, the two tabs, search, rotation, interval, add local wallpaper, ad link.
 extern const MainButton kMainButtons[10];
 
-// Configures every button of the table that `window` holds, by control id, its images loaded
-// from the skin folder `styles`; answers how many it found with the class the table names.
-// Which tab is selected and whether rotation is on are the window's state, not set here.
-int SetUpMainButtons(Wnd& window, const std::string& styles);
+// Configures every button of the table that `window` holds, by control id and of the class the
+// table names, its images loaded from the skin folder `styles`. Which tab is selected and
+// whether rotation is on are the window's state, not set here.
+void SetUpMainButtons(Wnd& window, const std::string& styles);
 
 }  // namespace lumora

@@ -15,15 +15,14 @@ PageDlg::PageDlg(Thumbnailer& thumbnailer)
     : Dialog(DialogResource(kGalleryPageTemplate)), m_pictures(thumbnailer) {}
 
 PageDlg::~PageDlg() {
-    m_pictures.Cancel();
     ClearCards();
     DestroyWindow();
 }
 
-void PageDlg::Reload(const std::string& listFilter) {
+void PageDlg::Reload() {
     ClearCards();
     m_currentPage = 1;
-    std::optional<std::vector<std::string>> paths = WallpaperFolder().List(listFilter);
+    std::optional<std::vector<std::string>> paths = WallpaperFolder().List(filter);
     // A missing folder keeps the page count and the scroll bar as they were.
     if (!paths) return;
     const int count = static_cast<int>(paths->size());
@@ -54,36 +53,33 @@ void PageDlg::ClearCards() {
     m_pictures.Cancel();
     for (auto& card : m_cards) card->DestroyWindow();
     m_cards.clear();
-    m_index = 0;
-    m_x = 0;
-    m_y = 0;
 }
 
 void PageDlg::LayOut() {
     const int first = (m_currentPage - 1) * kCardsPerPage;
     const int last = m_currentPage * kCardsPerPage;
-    m_index = 0;
-    m_x = kFirstX;
-    m_y = kFirstY;
+    int x = kFirstX;
+    int y = kFirstY;
+    int index = 0;
     int placed = 0;
     for (auto& card : m_cards) {
-        if (m_index >= first && m_index < last) {
+        if (index >= first && index < last) {
             if (placed % kColumns == 0) {
                 if (placed != 0) {
-                    m_y += kRowStep;
-                    m_x = kFirstX;
+                    y += kRowStep;
+                    x = kFirstX;
                 }
             } else {
-                m_x += kColumnStep;
+                x += kColumnStep;
             }
             if (!card->IsWindow()) card->Create(this);
-            card->MoveWindow(m_x, m_y, kCardWidth, kCardHeight, true);
+            card->MoveWindow(x, y, kCardWidth, kCardHeight, true);
             card->ShowWindow(SW_SHOW);
             ++placed;
         } else if (card->IsWindow()) {
             card->ShowWindow(SW_HIDE);
         }
-        ++m_index;
+        ++index;
     }
     m_pictures.Prioritise(static_cast<std::size_t>(std::max(first, 0)),
                           static_cast<std::size_t>(std::max(last, 0)));

@@ -35,8 +35,9 @@ public:
     explicit PageDlg(Thumbnailer& thumbnailer);
     ~PageDlg() override;
 
-    // Lists the folder again and rebuilds the cards; returns at once, the pictures follow.
-    void Reload(const std::string& filter);
+    // Lists the folder again with `filter` and rebuilds the cards; returns at once, the
+    // pictures follow.
+    void Reload();
     // Destroys every card.
     void ClearCards();
 
@@ -62,9 +63,6 @@ private:
     int m_pageCount = 0;
     int m_currentPage = 1;
     ScrollInfo m_scroll{SIF_ALL, 0, 0, 0, 0, 0};
-    int m_index = 0;  // the layout pass's running values
-    int m_x = 0;
-    int m_y = 0;
     CardPictureQueue m_pictures;
 };
 

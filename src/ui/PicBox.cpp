@@ -211,11 +211,8 @@ void PicBox::DeleteClicked() {
     m_state = PictureState::Released;
     Invalidate(true);
     WallpaperFolder().DeleteWallpaper(m_picturePath);
-    // Card, page, filter bar, main window. The reload destroys this card with the others.
-    Wnd* page = GetParent();
-    Wnd* filterBar = page != nullptr ? page->GetParent() : nullptr;
-    Wnd* mainWindow = filterBar != nullptr ? filterBar->GetParent() : nullptr;
-    if (mainWindow != nullptr) mainWindow->PostMessage(WM_GALLERY_RELOAD, 0, 0);
+    // The main window reloads the page shown, which destroys this card with the others.
+    GetTopLevel()->PostMessage(WM_GALLERY_RELOAD, 0, 0);
 }
 
 }  // namespace lumora

@@ -54,7 +54,7 @@ void SCDIALOG::CreatePage(PageDlg& page, bool show, const char* pageFilter) {
     page.MoveWindow(rect, true);
     if (show) {
         m_currentPage = &page;
-        page.Reload(page.filter);
+        page.Reload();
         page.ShowWindow(SW_SHOW);
     } else {
         page.ShowWindow(SW_HIDE);
@@ -64,14 +64,14 @@ void SCDIALOG::CreatePage(PageDlg& page, bool show, const char* pageFilter) {
 void SCDIALOG::ReloadShownPage() {
     // After the exit path has destroyed the bar, a late reload request finds nothing to show.
     if (m_currentPage != nullptr && m_currentPage->IsWindow()) {
-        m_currentPage->Reload(m_currentPage->filter);
+        m_currentPage->Reload();
     }
 }
 
 void SCDIALOG::ReloadPages() {
     if (!IsWindow()) return;
-    m_favouritesPage.Reload(m_favouritesPage.filter);
-    m_allPage.Reload(m_allPage.filter);
+    m_favouritesPage.Reload();
+    m_allPage.Reload();
 }
 
 bool SCDIALOG::OnEraseBkgnd(DC& dc) {
@@ -108,7 +108,7 @@ void SCDIALOG::FilterCommand(TButton& clicked) {
     m_currentPage->ShowWindow(SW_SHOW);
     other.ShowWindow(SW_HIDE);
     other.ClearCards();
-    m_currentPage->Reload(m_currentPage->filter);
+    m_currentPage->Reload();
     if (Wnd* parent = GetParent()) parent->Invalidate(true);
 }
 

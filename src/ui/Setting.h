@@ -30,10 +30,6 @@ class Setting : public Dialog {
 public:
     explicit Setting(ClmApp& app);
 
-    // The value OK writes to YCTASK: 1 hides the main window, 0 ends the program.
-    int CloseAction() const { return m_closeAction; }
-    BgButton& ImageButton(int id);
-
 protected:
     void DoDataExchange() override;
     bool OnInitDialog() override;
@@ -43,6 +39,7 @@ protected:
     Brush OnCtlColor(DC& dc, Wnd& control, UINT ctlColor) override;
 
 private:
+    BgButton& ImageButton(int id);
     std::string AppFile(const char* relative) const;
     void ShowFreeSpace(const std::string& directory);
     void Browse();
@@ -53,6 +50,7 @@ private:
     BgButton m_cancelButton;
     BgButton m_browseButton;
     AutostartEntry m_autostart;
+    // The value OK writes to YCTASK: 1 hides the main window, 0 ends the program.
     int m_closeAction = 1;
 };
 

@@ -15,9 +15,6 @@ class TimeDLG : public DropDown {
 public:
     TimeDLG();
 
-    // Where entry `index` sits in the picker once it is initialised.
-    static Rect EntryRect(int index);
-
     BTButton& Entry(int index) { return m_entries.at(static_cast<std::size_t>(index)); }
 
 protected:
@@ -26,6 +23,8 @@ protected:
     bool OnCommand(UINT id, UINT code, Wnd* control) override;
 
 private:
+    // Where entry `index` sits in the picker once it is initialised.
+    static Rect EntryRect(int index);
     void Pick(int index);
 
     std::array<BTButton, kIntervalEntries> m_entries;

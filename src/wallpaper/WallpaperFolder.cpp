@@ -77,8 +77,8 @@ bool SameBytes(const std::string& a, const std::string& b) {
     }
 }
 
-// Copies without replacing an existing target; the result is not needed by any caller.
-// Answers the error of the copy; an existing target is refused with file_exists.
+// Copies without replacing an existing target, answering the error of the copy; an existing
+// target is refused with file_exists.
 std::error_code CopyNoOverwrite(const std::string& from, const std::string& to) {
     std::error_code error;
     fs::copy_file(from, to, fs::copy_options::none, error);
@@ -252,11 +252,11 @@ std::string WallpaperFolder::FetchForWallpaper(const std::string& url, const std
     return Exists(favourite) ? favourite : std::string();
 }
 
-bool WallpaperFolder::FetchAsFavourite(const std::string& url, const std::string& name,
-                                       const std::string& extension,
-                                       const std::atomic<bool>* abandon) const {
+std::string WallpaperFolder::FetchAsFavourite(const std::string& url, const std::string& name,
+                                              const std::string& extension,
+                                              const std::atomic<bool>* abandon) const {
     if (!IsSafeNamePart(name) || !IsSafeNamePart(extension)) {
-        return false;
+        return {};
     }
     EnsureFolder();
     const std::string plain = PicturePath(name, "", extension);
@@ -271,7 +271,7 @@ bool WallpaperFolder::FetchAsFavourite(const std::string& url, const std::string
     } else if (!Exists(favourite)) {
         DownloadToFile(url, favourite, abandon);
     }
-    return Exists(favourite);
+    return Exists(favourite) ? favourite : std::string();
 }
 
 WallpaperFolder::CopyOutcome WallpaperFolder::CopyAsFavourite(const std::string& path) const {

@@ -64,10 +64,10 @@ public:
                                   const std::string& extension,
                                   const std::atomic<bool>* abandon = nullptr) const;
     // Makes the picture a favourite: renames the plain picture, or downloads the favourite.
-    // True when the favourite is in the folder afterwards.
-    bool FetchAsFavourite(const std::string& url, const std::string& name,
-                          const std::string& extension,
-                          const std::atomic<bool>* abandon = nullptr) const;
+    // The favourite's path when it is in the folder afterwards; empty otherwise.
+    std::string FetchAsFavourite(const std::string& url, const std::string& name,
+                                 const std::string& extension,
+                                 const std::atomic<bool>* abandon = nullptr) const;
     // Copies a listed picture to its favourite form, never overwriting; the next "all"
     // listing removes the plain duplicate. A favourite twin that exists already makes the
     // picture a favourite already; Failed is any other failure of the copy.

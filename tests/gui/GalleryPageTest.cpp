@@ -40,7 +40,7 @@ TEST_F(GalleryTest, PagesHoldSixteenCardsInAFourByFourGrid) {
         AddPictures(c.pictures);
         if (!dlg) OpenGallery();
         PageDlg& page = Shown();
-        page.Reload(page.filter);
+        page.Reload();
         EXPECT_EQ(page.PageCount(), c.pages);
         EXPECT_EQ(page.Scroll().max, c.scrollMax);
         EXPECT_EQ(page.Scroll().page, 520u);
@@ -68,7 +68,7 @@ TEST_F(GalleryTest, MissingFolderEmptiesThePageButKeepsItsCountAndScrollBar) {
     PageDlg& page = Shown();
     Wheel(page, 2);
     std::filesystem::remove_all(Imgs());
-    page.Reload(page.filter);
+    page.Reload();
     EXPECT_TRUE(page.Cards().empty());
     EXPECT_EQ(page.CurrentPage(), 1);
     EXPECT_EQ(page.PageCount(), 2);
@@ -125,7 +125,8 @@ TEST_F(GalleryTest, EveryWheelGoesOnToTheParentAlsoWithoutADelta) {
     spy.CreateEx(0, "", WS_POPUP | WS_VISIBLE, Rect::FromXywh(0, 0, 900, 560), nullptr);
     PageDlg page;
     ASSERT_TRUE(page.Create(&spy));
-    page.Reload("all");
+    page.filter = "all";
+    page.Reload();
     for (int delta : {-120, 0, 120}) {
         page.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<unsigned>(delta)), 0);
     }
@@ -235,7 +236,7 @@ TEST_F(GalleryTest, PicturesOfThePageShownComeFirstAndStaleOnesAreDropped) {
             << i;
     }
     // A reload before the rest arrived: the old jobs deliver nothing to the new cards.
-    page.Reload(page.filter);
+    page.Reload();
     host.RunOneBackgroundJob();
     host.RunUntilIdle();
     for (const auto& card : page.Cards()) EXPECT_EQ(card->State(), PicBox::PictureState::Waiting);

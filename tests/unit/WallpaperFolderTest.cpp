@@ -342,7 +342,8 @@ TEST_F(WallpaperDownloadTest, FetchForWallpaperDownloadsOnlyWhatIsMissing) {
 TEST_F(WallpaperDownloadTest, FetchAsFavouriteRenamesOrDownloads) {
     MakeImgs();
     Put("sea.jpg", "plain sea");
-    EXPECT_TRUE(m_folder.FetchAsFavourite(m_server.Url("/p/sea.jpg"), "sea", "jpg"));
+    EXPECT_EQ(m_folder.FetchAsFavourite(m_server.Url("/p/sea.jpg"), "sea", "jpg"),
+              InImgs("sea_LMSC.jpg"));
     EXPECT_EQ(FolderContent(Imgs()), std::set<std::string>{"sea_LMSC.jpg"});
     EXPECT_EQ(ReadFile(Imgs() / "sea_LMSC.jpg"), "plain sea");
 
@@ -354,10 +355,11 @@ TEST_F(WallpaperDownloadTest, FetchAsFavouriteRenamesOrDownloads) {
     fs::remove(Imgs() / "sea.jpg");
     fs::remove(Imgs() / "sea_LMSC.jpg");
     EXPECT_TRUE(m_server.Requests().empty());
-    EXPECT_TRUE(m_folder.FetchAsFavourite(m_server.Url("/p/sea.jpg"), "sea", "jpg"));
+    EXPECT_EQ(m_folder.FetchAsFavourite(m_server.Url("/p/sea.jpg"), "sea", "jpg"),
+              InImgs("sea_LMSC.jpg"));
     EXPECT_EQ(FolderContent(Imgs()), std::set<std::string>{"sea_LMSC.jpg"});
     EXPECT_EQ(ReadFile(Imgs() / "sea_LMSC.jpg"), kSea);
-    EXPECT_FALSE(m_folder.FetchAsFavourite(m_server.Url("/p/missing.jpg"), "gone", "jpg"));
+    EXPECT_EQ(m_folder.FetchAsFavourite(m_server.Url("/p/missing.jpg"), "gone", "jpg"), "");
     EXPECT_EQ(FolderContent(Imgs()), std::set<std::string>{"sea_LMSC.jpg"});
 }
 
@@ -382,7 +384,7 @@ TEST_F(WallpaperDownloadTest, UnsafeNamesAreRefusedWithoutARequest) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name + "|" + c.extension);
         EXPECT_EQ(m_folder.FetchForWallpaper(m_server.Url("/p/sea.jpg"), c.name, c.extension), "");
-        EXPECT_FALSE(m_folder.FetchAsFavourite(m_server.Url("/p/sea.jpg"), c.name, c.extension));
+        EXPECT_EQ(m_folder.FetchAsFavourite(m_server.Url("/p/sea.jpg"), c.name, c.extension), "");
         m_folder.AddLocalPicture((fs::path(m_collection) / "outside.jpg").string(), c.name,
                                  c.extension);
     }
