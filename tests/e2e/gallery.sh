@@ -28,12 +28,11 @@ colour_at() {  # listing position -> RRGGBB
     colour_of $((10#${name:3:2}))
 }
 
-main_window_id() { e2e_main_window_id; }
 lumo_texts() { /usr/bin/python3 "$LUMO_SOURCE_DIR/tests/e2e/dialog_text.py" lumo 2>/dev/null || true; }
 
 e2e_start_lumo
-e2e_wait_until 30 main_window_id || e2e_fail "the main window did not appear"
-read -r wx wy _ _ <<<"$(e2e_window_geometry "$(main_window_id)")"
+e2e_wait_until 30 e2e_main_window_shown || e2e_fail "the main window did not appear"
+read -r wx wy _ _ <<<"$(e2e_window_geometry "$(e2e_main_window_id)")"
 e2e_click $((wx + 191)) $((wy + 51))  # the tab "我的壁纸"
 
 # Card k of a page lies at (16 + 220 * (k % 4), 104 + 123 * (k / 4)) in the main window: the

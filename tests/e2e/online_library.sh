@@ -76,13 +76,7 @@ page_settled() {
 }
 e2e_wait_until 20 page_settled || e2e_fail "the library page was not painted: $page_pixel"
 e2e_screenshot "$E2E_TMP/before-picker.png"
-picker_shown() {
-    local w
-    for w in $(xdotool search --onlyvisible --class lumo 2>/dev/null); do
-        xwininfo -id "$w" | grep -q -- '-geometry 125x180' && return 0
-    done
-    return 1
-}
+picker_shown() { e2e_lumo_window_of_size 125x180; }
 xdotool mousemove $((wx + 120)) $((wy + 625))
 sleep 0.3
 xdotool click 1

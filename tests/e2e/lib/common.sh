@@ -365,14 +365,20 @@ e2e_tray_exit() {
     xdotool key Up Return
 }
 
-# The main window: the program's visible 900 x 667 window; false while there is none.
-e2e_main_window_id() {
+# The id of a visible window of the program with the given size ("407x389"); false while there
+# is none.
+e2e_lumo_window_id() {
     local w
     for w in $(xdotool search --onlyvisible --class lumo 2>/dev/null); do
-        xwininfo -id "$w" | grep -q -- '-geometry 900x667' && { echo "$w"; return 0; }
+        xwininfo -id "$w" | grep -q -- "-geometry $1" && { echo "$w"; return 0; }
     done
     return 1
 }
+# True while a visible window of the program has the given size.
+e2e_lumo_window_of_size() { e2e_lumo_window_id "$1" >/dev/null; }
+
+# The main window: the program's visible 900 x 667 window; false while there is none.
+e2e_main_window_id() { e2e_lumo_window_id 900x667; }
 e2e_main_window_shown() { e2e_main_window_id >/dev/null; }
 e2e_main_window_gone() { ! e2e_main_window_id >/dev/null; }
 
@@ -399,13 +405,4 @@ e2e_tick_autostart() {
     e2e_click $((settings_x + 43)) $((settings_y + 88))
     e2e_click $((settings_x + 182 + 30)) $((settings_y + 336 + 12))
     e2e_wait_until 10 test -s "$entry" || e2e_fail "OK in the settings dialog did not write $entry"
-}
-
-# True while a visible window of the program has the given size ("407x389").
-e2e_lumo_window_of_size() {
-    local w
-    for w in $(xdotool search --onlyvisible --class lumo 2>/dev/null); do
-        xwininfo -id "$w" | grep -q -- "-geometry $1" && return 0
-    done
-    return 1
 }
