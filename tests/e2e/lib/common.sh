@@ -377,6 +377,10 @@ e2e_lumo_window_id() {
 # True while a visible window of the program has the given size.
 e2e_lumo_window_of_size() { e2e_lumo_window_id "$1" >/dev/null; }
 
+# The texts of the program's message boxes, one "label: TEXT" or "push button: TEXT" line each,
+# read over the accessibility bus (a session bus, and NO_AT_BRIDGE unset); nothing without one.
+e2e_lumo_texts() { /usr/bin/python3 "$LUMO_SOURCE_DIR/tests/e2e/dialog_text.py" lumo 2>/dev/null || true; }
+
 # The main window: the program's visible 900 x 667 window; false while there is none.
 e2e_main_window_id() { e2e_lumo_window_id 900x667; }
 e2e_main_window_shown() { e2e_main_window_id >/dev/null; }
