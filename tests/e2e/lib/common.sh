@@ -265,19 +265,22 @@ e2e_screenshot() {
     cp "$1" "$E2E_ARTIFACTS/" 2>/dev/null || true
 }
 
+# The first colour of an ImageMagick "txt:" listing on standard input, as RRGGBB (upper case).
+e2e_txt_colour() {
+    grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1 | tr -d '#' | tr 'a-f' 'A-F'
+}
+
 # Prints the colour of one pixel of a picture file as RRGGBB (upper case).
 e2e_pixel() {
     local file=$1 x=$2 y=$3
-    convert "$file" -crop "1x1+$x+$y" -depth 8 txt:- | grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1 |
-        tr -d '#' | tr 'a-f' 'A-F'
+    convert "$file" -crop "1x1+$x+$y" -depth 8 txt:- | e2e_txt_colour
 }
 
 # Prints the colour of one screen pixel as RRGGBB.
 e2e_screen_pixel() {
     # Read straight from the grab: a saved crop keeps its offset on the page, and cropping it again
     # at 0,0 would miss it.
-    import -window root -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1 |
-        tr -d '#' | tr 'a-f' 'A-F'
+    import -window root -crop "1x1+$1+$2" -depth 8 txt:- | e2e_txt_colour
 }
 
 # Clicks at root coordinates (button 1 by default). A synchronous move to where the pointer is
