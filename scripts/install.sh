@@ -70,12 +70,6 @@ if [ -n "$service" ]; then
     [ "$(byte_length "$search_url")" -le "$max_value" ] ||
         fail "--service is too long: the program reads at most $max_value bytes of each URL"
 fi
-if [ -n "$prefix" ]; then
-    case $prefix in
-    /*) prefix=${prefix%/} ;;
-    *) prefix=$(pwd)/$prefix ;;
-    esac
-fi
 
 if [ "$build_first" -eq 1 ]; then
     bash "$root/scripts/build.sh"

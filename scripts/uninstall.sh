@@ -29,12 +29,6 @@ while [ $# -gt 0 ]; do
     *) usage >&2; exit 2 ;;
     esac
 done
-if [ -n "$prefix" ]; then
-    case $prefix in
-    /*) prefix=${prefix%/} ;;
-    *) prefix=$(pwd)/$prefix ;;
-    esac
-fi
 lumo_install_paths "$prefix"
 
 [ -e "$LUMO_APP_DIR/lumo" ] || [ -e "$LUMO_LAUNCHER" ] || fail "Lumora is not installed in $LUMO_APP_DIR"

@@ -26,26 +26,30 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-std::string RawQueryValue(std::string_view query, std::string_view key) {
+std::optional<std::string_view> FindRawQueryValue(std::string_view query, std::string_view key) {
     while (!query.empty()) {
         size_t amp = query.find('&');
         std::string_view pair = query.substr(0, amp);
         size_t eq = pair.find('=');
         if (pair.substr(0, eq) == key) {
-            return eq == std::string_view::npos ? std::string() : std::string(pair.substr(eq + 1));
+            return eq == std::string_view::npos ? std::string_view() : pair.substr(eq + 1);
         }
         if (amp == std::string_view::npos) break;
         query.remove_prefix(amp + 1);
     }
-    return {};
+    return std::nullopt;
 }
 
-std::string PercentDecode(std::string_view text) {
+std::string RawQueryValue(std::string_view query, std::string_view key) {
+    return std::string(FindRawQueryValue(query, key).value_or(std::string_view()));
+}
+
+std::string PercentDecode(std::string_view text, PlusSign plus) {
     std::string out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
         char c = text[i];
-        if (c == '+') {
+        if (c == '+' && plus == PlusSign::kBlank) {
             out += ' ';
         } else if (c == '%' && i + 2 < text.size() && HexDigit(text[i + 1]) >= 0 &&
                    HexDigit(text[i + 2]) >= 0) {

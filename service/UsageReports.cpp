@@ -29,46 +29,14 @@ bool IsUtf8(std::string_view text) {
     return true;
 }
 
-// "%XX" becomes its byte; "+" stays, because the program puts the values into the query as they
-// are and only the transport escapes what a URL cannot hold.
-std::string DecodeValue(std::string_view raw) {
-    auto hex = [](char c) {
-        if (c >= '0' && c <= '9') return c - '0';
-        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-        return -1;
-    };
-    std::string out;
-    for (size_t i = 0; i < raw.size(); ++i) {
-        if (raw[i] == '%' && i + 2 < raw.size() && hex(raw[i + 1]) >= 0 && hex(raw[i + 2]) >= 0) {
-            out += static_cast<char>(hex(raw[i + 1]) * 16 + hex(raw[i + 2]));
-            i += 2;
-        } else {
-            out += raw[i];
-        }
-    }
-    return IsUtf8(out) ? out : Cp936ToUtf8(out);
-}
-
-// The raw value of the first `key` in the query; nullopt when the key is not there.
-std::optional<std::string_view> RawValue(std::string_view query, std::string_view key) {
-    while (!query.empty()) {
-        size_t amp = query.find('&');
-        std::string_view pair = query.substr(0, amp);
-        size_t eq = pair.find('=');
-        if (pair.substr(0, eq) == key) {
-            return eq == std::string_view::npos ? std::string_view() : pair.substr(eq + 1);
-        }
-        if (amp == std::string_view::npos) break;
-        query.remove_prefix(amp + 1);
-    }
-    return std::nullopt;
-}
-
+// The value of the first `key`, percent-decoded; nullopt when the key is not there. "+" stays,
+// because the program puts the values into the query as they are and only the transport escapes
+// what a URL cannot hold.
 std::optional<std::string> Value(std::string_view query, std::string_view key) {
-    std::optional<std::string_view> raw = RawValue(query, key);
+    std::optional<std::string_view> raw = FindRawQueryValue(query, key);
     if (!raw) return std::nullopt;
-    return DecodeValue(*raw);
+    std::string value = PercentDecode(*raw, PlusSign::kItself);
+    return IsUtf8(value) ? value : Cp936ToUtf8(value);
 }
 
 void BindOptional(sqlite3_stmt* statement, int index, const std::optional<std::string>& value) {

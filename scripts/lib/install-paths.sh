@@ -1,8 +1,8 @@
 # shellcheck shell=bash
 # Where a per-user install of Lumora lies and what it writes; sourced by install.sh and
 # uninstall.sh, so that the two always agree. Call lumo_install_paths [PREFIX]: with a prefix P
-# the files go under P/share and P/bin, otherwise into the user's XDG data folder and
-# ~/.local/bin.
+# (relative to the current directory unless absolute) the files go under P/share and P/bin,
+# otherwise into the user's XDG data folder and ~/.local/bin.
 
 # Replacement texts below are literal: "&" in them is no reference to the match.
 shopt -u patsub_replacement 2>/dev/null || true
@@ -25,6 +25,10 @@ lumo_install_paths() {
         ;;
     esac
     if [ -n "$prefix" ]; then
+        case $prefix in
+        /*) prefix=${prefix%/} ;;
+        *) prefix=$(pwd)/$prefix ;;
+        esac
         LUMO_DATA_HOME=$prefix/share
         LUMO_BIN_DIR=$prefix/bin
     else

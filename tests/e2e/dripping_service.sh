@@ -50,17 +50,16 @@ SERVICE_URL=http://127.0.0.1:$(cat "$E2E_TMP/drip.port")
 e2e_make_app_dir
 SERVICE_LOG=$DRIP_LOG
 
-lumo_texts() { /usr/bin/python3 "$LUMO_SOURCE_DIR/tests/e2e/dialog_text.py" lumo 2>/dev/null || true; }
-network_box_shown() { lumo_texts | grep -qxF 'label: 您的网络可能没有接上，请检查网络！'; }
+network_box_shown() { e2e_lumo_texts | grep -qxF 'label: 您的网络可能没有接上，请检查网络！'; }
 
 started=$SECONDS
 e2e_start_lumo
 # Without a deadline the start would wait for the version reply for ever.
-e2e_wait_until 30 network_box_shown || e2e_fail "no network message: $(lumo_texts)"
+e2e_wait_until 30 network_box_shown || e2e_fail "no network message: $(e2e_lumo_texts)"
 e2e_log "network message after $((SECONDS - started)) s"
 e2e_expect_request 'op=getversion' 1
 e2e_expect_request 'op=getad&uid=' 1
-lumo_texts | grep -qF 'Lumora有新版' && e2e_fail "a cut version reply offered an update"
+e2e_lumo_texts | grep -qF 'Lumora有新版' && e2e_fail "a cut version reply offered an update"
 box=$(xdotool search --onlyvisible --name '^Lumora$' | head -n 1)
 xdotool windowfocus --sync "$box" key Return
 e2e_wait_until 20 e2e_main_window_shown || e2e_fail "the main window did not appear"

@@ -28,12 +28,9 @@ colour_at() {  # listing position -> RRGGBB
     colour_of $((10#${name:3:2}))
 }
 
-main_window_id() { e2e_main_window_id; }
-lumo_texts() { /usr/bin/python3 "$LUMO_SOURCE_DIR/tests/e2e/dialog_text.py" lumo 2>/dev/null || true; }
-
 e2e_start_lumo
-e2e_wait_until 30 main_window_id || e2e_fail "the main window did not appear"
-read -r wx wy _ _ <<<"$(e2e_window_geometry "$(main_window_id)")"
+e2e_wait_until 30 e2e_main_window_shown || e2e_fail "the main window did not appear"
+read -r wx wy _ _ <<<"$(e2e_window_geometry "$(e2e_main_window_id)")"
 e2e_click $((wx + 191)) $((wy + 51))  # the tab "我的壁纸"
 
 # Card k of a page lies at (16 + 220 * (k % 4), 104 + 123 * (k / 4)) in the main window: the
@@ -70,8 +67,8 @@ sleep 0.3
 xdotool mousemove --sync "$tag_x" "$tag_y"
 sleep 0.3
 xdotool click 1
-set_box_shown() { lumo_texts | grep -qxF 'label: 壁纸设置成功'; }
-e2e_wait_until 30 set_box_shown || e2e_fail "no message after setting the wallpaper: $(lumo_texts)"
+set_box_shown() { e2e_lumo_texts | grep -qxF 'label: 壁纸设置成功'; }
+e2e_wait_until 30 set_box_shown || e2e_fail "no message after setting the wallpaper: $(e2e_lumo_texts)"
 [ "$(head -c 2 "$collection/imgs/temp.bmp")" = "BM" ] || e2e_fail "temp.bmp is not a bitmap"
 # The root window outside the main window and the message box.
 shot=$E2E_TMP/wallpaper.png
@@ -81,6 +78,7 @@ for point in "4 1018" "1275 4" "640 1010"; do
     e2e_expect_eq "$(e2e_pixel "$shot" "$px" "$py")" "$(colour_at 16)" "root window pixel at $px,$py"
 done
 xdotool key Return
-e2e_wait_until 10 sh -c "! /usr/bin/python3 '$LUMO_SOURCE_DIR/tests/e2e/dialog_text.py' lumo | grep -q 壁纸设置成功" ||
+set_box_gone() { ! e2e_lumo_texts | grep -q 壁纸设置成功; }
+e2e_wait_until 10 set_box_gone ||
     e2e_fail "the message box stayed"
 e2e_log "the card set the wallpaper and said so"

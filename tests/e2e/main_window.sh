@@ -14,8 +14,6 @@ e2e_start_trayer
 e2e_start_service
 e2e_make_app_dir
 
-lumo_texts() { /usr/bin/python3 "$LUMO_SOURCE_DIR/tests/e2e/dialog_text.py" lumo 2>/dev/null || true; }
-
 # 1. Start from the program's own folder.
 e2e_start_lumo
 e2e_wait_until 30 e2e_main_window_shown || e2e_fail "the main window did not appear"
@@ -39,9 +37,9 @@ grep -E -q 'op=getad&uid=[^&]*&mac=[^&]*&stype=runstart&version=' "$SERVICE_LOG"
 "$APP_DIR/lumo" >>"$E2E_TMP/second.out" 2>&1 &
 second=$!
 e2e_track "$second"
-refused_box_shown() { lumo_texts | grep -qxF 'label: Lumora已经运行！'; }
+refused_box_shown() { e2e_lumo_texts | grep -qxF 'label: Lumora已经运行！'; }
 e2e_wait_until 20 refused_box_shown ||
-    e2e_fail "the second start did not say so: $(lumo_texts)"
+    e2e_fail "the second start did not say so: $(e2e_lumo_texts)"
 # The box is titled "Lumora" like the main window; it is the other one.
 box=$(xdotool search --onlyvisible --name '^Lumora$' | grep -vx "$(e2e_main_window_id)" | head -n 1)
 xdotool windowfocus --sync "$box" key Return

@@ -21,14 +21,6 @@ ENTRY=$XDG_CONFIG_HOME/autostart/lumo.desktop
 interval_button_sum() {
     convert "$1" -crop "126x29+$(($2 + 120))+$(($3 + 616))" +repage rgb:- | md5sum
 }
-# True while a visible window of the program has the given size ("407x389").
-window_of_size_shown() {
-    local w
-    for w in $(xdotool search --onlyvisible --class lumo 2>/dev/null); do
-        xwininfo -id "$w" | grep -q -- "-geometry $1" && return 0
-    done
-    return 1
-}
 pointer_away() { xdotool mousemove --sync 5 1000; }
 conf_value() { grep -E "^$1=" "$APP_DIR/conf.ini" | tail -n 1 | cut -d= -f2-; }
 
@@ -43,16 +35,16 @@ before=$(interval_button_sum "$E2E_TMP/before-pick.png" "$x" "$y")
 
 # 1. The picker opens above the interval button; the pointer goes straight up into it.
 e2e_click $((x + 180)) $((y + 630))
-e2e_wait_until 10 window_of_size_shown 125x180 || e2e_fail "the interval picker did not open"
+e2e_wait_until 10 e2e_lumo_window_of_size 125x180 || e2e_fail "the interval picker did not open"
 xdotool mousemove --sync $((x + 181)) $((y + 600))
 sleep 0.5
 e2e_screenshot "$E2E_TMP/picker.png"
-window_of_size_shown 125x180 || e2e_fail "the picker closed when the pointer went up into it"
+e2e_lumo_window_of_size 125x180 || e2e_fail "the picker closed when the pointer went up into it"
 e2e_expect_eq "$(e2e_pixel "$E2E_TMP/picker.png" $((x + 121)) $((y + 437)))" "F0F0F0" "picker background"
 e2e_click $((x + 181)) $((y + 436 + 140))
 e2e_wait_until 10 sh -c "grep -qx 'AUTOTIME=5' '$APP_DIR/conf.ini'" ||
     e2e_fail "AUTOTIME is '$(conf_value AUTOTIME)' after picking 每小时"
-window_of_size_shown 125x180 && e2e_fail "the picker stayed open after the pick"
+e2e_lumo_window_of_size 125x180 && e2e_fail "the picker stayed open after the pick"
 pointer_away
 sleep 0.5
 e2e_screenshot "$E2E_TMP/after-pick.png"
@@ -62,7 +54,7 @@ picked=$(interval_button_sum "$E2E_TMP/after-pick.png" "$x" "$y")
 # 2. The menu panel hangs from the cursor; its home page item opens HOMEURL.
 menu_x=$((x + 815)) menu_y=$((y + 12))
 e2e_click "$menu_x" "$menu_y"
-e2e_wait_until 10 window_of_size_shown 130x140 || e2e_fail "the menu panel did not open"
+e2e_wait_until 10 e2e_lumo_window_of_size 130x140 || e2e_fail "the menu panel did not open"
 sleep 0.5
 e2e_screenshot "$E2E_TMP/panel.png"
 # Panel pixel, skin file, pixel of the file: the background, and the settings item at (2, 45).
@@ -74,13 +66,13 @@ done
 e2e_click $((menu_x - 130 + 60)) $((menu_y + 72 + 13))
 e2e_wait_until 10 grep -qxF "$SERVICE_URL/desk/" "$URL_LOG" ||
     e2e_fail "官方网站 did not open the home page: $(cat "$URL_LOG")"
-window_of_size_shown 130x140 && e2e_fail "the panel stayed open after 官方网站"
+e2e_lumo_window_of_size 130x140 && e2e_fail "the panel stayed open after 官方网站"
 
 # 3. Settings from the panel: the check box and OK create the autostart entry.
 e2e_click "$menu_x" "$menu_y"
-e2e_wait_until 10 window_of_size_shown 130x140 || e2e_fail "the menu panel did not open again"
+e2e_wait_until 10 e2e_lumo_window_of_size 130x140 || e2e_fail "the menu panel did not open again"
 e2e_click $((menu_x - 130 + 60)) $((menu_y + 45 + 13))
-e2e_wait_until 10 window_of_size_shown 407x389 || e2e_fail "the settings dialog did not open"
+e2e_wait_until 10 e2e_lumo_window_of_size 407x389 || e2e_fail "the settings dialog did not open"
 sx=$((x + 450 - 155)) sy=$((y + 333 - 180))
 e2e_click $((sx + 43)) $((sy + 88))
 pointer_away
@@ -93,7 +85,7 @@ e2e_expect_eq "$(e2e_pixel "$E2E_TMP/settings.png" $((sx + 182 + 10)) $((sy + 33
 [ -e "$ENTRY" ] && e2e_fail "the entry was written before OK"
 e2e_click $((sx + 182 + 30)) $((sy + 336 + 12))
 e2e_wait_until 10 test -s "$ENTRY" || e2e_fail "OK did not write $ENTRY"
-window_of_size_shown 407x389 && e2e_fail "the settings dialog stayed open after OK"
+e2e_lumo_window_of_size 407x389 && e2e_fail "the settings dialog stayed open after OK"
 desktop-file-validate "$ENTRY" || e2e_fail "the autostart entry is not valid: $(cat "$ENTRY")"
 e2e_expect_eq "$(grep '^Exec=' "$ENTRY")" "Exec=\"$APP_DIR/lumo\"" "Exec of the entry"
 grep -qx 'X-GNOME-Autostart-enabled=true' "$ENTRY" || e2e_fail "the entry is not enabled"
@@ -101,7 +93,7 @@ cp "$ENTRY" "$E2E_ARTIFACTS/"
 
 # 4. The panel's exit ends the program.
 e2e_click "$menu_x" "$menu_y"
-e2e_wait_until 10 window_of_size_shown 130x140 || e2e_fail "the menu panel did not open for exit"
+e2e_wait_until 10 e2e_lumo_window_of_size 130x140 || e2e_fail "the menu panel did not open for exit"
 e2e_click $((menu_x - 130 + 60)) $((menu_y + 99 + 13))
 e2e_expect_request 'op=exit&uid=' 10
 e2e_wait_exit "$LUMO_PID" 10 || e2e_fail "the program did not end after 退出"

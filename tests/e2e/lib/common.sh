@@ -265,19 +265,22 @@ e2e_screenshot() {
     cp "$1" "$E2E_ARTIFACTS/" 2>/dev/null || true
 }
 
+# The first colour of an ImageMagick "txt:" listing on standard input, as RRGGBB (upper case).
+e2e_txt_colour() {
+    grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1 | tr -d '#' | tr 'a-f' 'A-F'
+}
+
 # Prints the colour of one pixel of a picture file as RRGGBB (upper case).
 e2e_pixel() {
     local file=$1 x=$2 y=$3
-    convert "$file" -crop "1x1+$x+$y" -depth 8 txt:- | grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1 |
-        tr -d '#' | tr 'a-f' 'A-F'
+    convert "$file" -crop "1x1+$x+$y" -depth 8 txt:- | e2e_txt_colour
 }
 
 # Prints the colour of one screen pixel as RRGGBB.
 e2e_screen_pixel() {
     # Read straight from the grab: a saved crop keeps its offset on the page, and cropping it again
     # at 0,0 would miss it.
-    import -window root -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1 |
-        tr -d '#' | tr 'a-f' 'A-F'
+    import -window root -crop "1x1+$1+$2" -depth 8 txt:- | e2e_txt_colour
 }
 
 # Clicks at root coordinates (button 1 by default). A synchronous move to where the pointer is
@@ -365,14 +368,24 @@ e2e_tray_exit() {
     xdotool key Up Return
 }
 
-# The main window: the program's visible 900 x 667 window; false while there is none.
-e2e_main_window_id() {
+# The id of a visible window of the program with the given size ("407x389"); false while there
+# is none.
+e2e_lumo_window_id() {
     local w
     for w in $(xdotool search --onlyvisible --class lumo 2>/dev/null); do
-        xwininfo -id "$w" | grep -q -- '-geometry 900x667' && { echo "$w"; return 0; }
+        xwininfo -id "$w" | grep -q -- "-geometry $1" && { echo "$w"; return 0; }
     done
     return 1
 }
+# True while a visible window of the program has the given size.
+e2e_lumo_window_of_size() { e2e_lumo_window_id "$1" >/dev/null; }
+
+# The texts of the program's message boxes, one "label: TEXT" or "push button: TEXT" line each,
+# read over the accessibility bus (a session bus, and NO_AT_BRIDGE unset); nothing without one.
+e2e_lumo_texts() { /usr/bin/python3 "$LUMO_SOURCE_DIR/tests/e2e/dialog_text.py" lumo 2>/dev/null || true; }
+
+# The main window: the program's visible 900 x 667 window; false while there is none.
+e2e_main_window_id() { e2e_lumo_window_id 900x667; }
 e2e_main_window_shown() { e2e_main_window_id >/dev/null; }
 e2e_main_window_gone() { ! e2e_main_window_id >/dev/null; }
 
@@ -399,13 +412,4 @@ e2e_tick_autostart() {
     e2e_click $((settings_x + 43)) $((settings_y + 88))
     e2e_click $((settings_x + 182 + 30)) $((settings_y + 336 + 12))
     e2e_wait_until 10 test -s "$entry" || e2e_fail "OK in the settings dialog did not write $entry"
-}
-
-# True while a visible window of the program has the given size ("407x389").
-e2e_lumo_window_of_size() {
-    local w
-    for w in $(xdotool search --onlyvisible --class lumo 2>/dev/null); do
-        xwininfo -id "$w" | grep -q -- "-geometry $1" && return 0
-    done
-    return 1
 }

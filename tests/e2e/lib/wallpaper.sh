@@ -51,22 +51,17 @@ expect_quadrants() {
 }
 
 # Waits until the screenshot command writes a shot whose pixel X Y is RRGGBB; the desktop draws
-# a moment after it took the setting. False after `timeout` seconds.
+# a moment after it took the setting. False after `timeout` seconds. The last shot stays in the
+# artifacts either way.
 wait_for_colour() {  # TIMEOUT SHOT X Y RRGGBB SHOOT-COMMAND...
-    local timeout=$1 shot=$2 x=$3 y=$4 colour=$5
-    shift 5
-    local deadline=$((SECONDS + timeout))
-    while :; do
-        if "$@" "$shot" && [ "$(e2e_pixel "$shot" "$x" "$y")" = "$colour" ]; then
-            cp "$shot" "$E2E_ARTIFACTS/" 2>/dev/null || true
-            return 0
-        fi
-        if [ "$SECONDS" -ge "$deadline" ]; then
-            cp "$shot" "$E2E_ARTIFACTS/" 2>/dev/null || true
-            return 1
-        fi
-        sleep 0.2
-    done
+    local timeout=$1 shot=$2 status=0
+    shift
+    e2e_wait_until "$timeout" shot_has_colour "$@" || status=1
+    cp "$shot" "$E2E_ARTIFACTS/" 2>/dev/null || true
+    return $status
+}
+shot_has_colour() {  # SHOT X Y RRGGBB SHOOT-COMMAND...
+    "${@:5}" "$1" && [ "$(e2e_pixel "$1" "$2" "$3")" = "$4" ]
 }
 
 # The number of an errno name (EACCES → 13), as wallpaper_apply prints statuses.
