@@ -214,6 +214,18 @@ struct Gallery {
         double firstPage = 0;
         double everyCard = 0;
     };
+    // Runs completions and paints until the first `count` cards have their pictures; answers
+    // the seconds since `start`.
+    double WaitForPictures(size_t count, Clock::time_point start) {
+        for (;;) {
+            host.RunUntilIdle();  // completions, then the paint
+            if (Arrived(count)) return SecondsSince(start);
+            // Polling stands in for the GTK host's wake-up; a millisecond is far below the
+            // times measured and leaves the cores to the workers.
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+
     // One Reload, timed until the first page and then every card has its picture painted.
     Times Reload() {
         Times times;
@@ -221,19 +233,9 @@ struct Gallery {
         page.Reload();
         times.reloadCall = SecondsSince(start);
         const size_t all = page.Cards().size();
-        const size_t first = std::min<size_t>(all, lumora::PageDlg::kCardsPerPage);
-        for (bool firstDone = false;;) {
-            host.RunUntilIdle();  // completions, then the paint
-            if (!firstDone && Arrived(first)) {
-                times.firstPage = SecondsSince(start);
-                firstDone = true;
-            }
-            if (firstDone && Arrived(all)) break;
-            // Polling stands in for the GTK host's wake-up; a millisecond is far below the
-            // times measured and leaves the cores to the workers.
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-        times.everyCard = SecondsSince(start);
+        times.firstPage =
+            WaitForPictures(std::min<size_t>(all, lumora::PageDlg::kCardsPerPage), start);
+        times.everyCard = WaitForPictures(all, start);
         return times;
     }
 
@@ -245,14 +247,8 @@ struct Gallery {
             fs::remove_all(cache);
             const auto start = Clock::now();
             page.Reload();
-            const size_t first =
-                std::min<size_t>(page.Cards().size(), lumora::PageDlg::kCardsPerPage);
-            while (!Arrived(first)) {
-                host.RunUntilIdle();
-                std::this_thread::sleep_for(std::chrono::milliseconds(1));
-            }
-            host.RunUntilIdle();
-            times.push_back(SecondsSince(start));
+            times.push_back(WaitForPictures(
+                std::min<size_t>(page.Cards().size(), lumora::PageDlg::kCardsPerPage), start));
             page.ClearCards();
             host.FinishBackgroundWork();
         }

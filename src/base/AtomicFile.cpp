@@ -39,6 +39,12 @@ std::string ResolveTarget(const std::string& path) {
     return path;
 }
 
+// The folder that holds `path`: "." for a bare name.
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+}
+
 mode_t CurrentUmask() {
     mode_t mask = umask(0);
     umask(mask);
@@ -48,10 +54,7 @@ mode_t CurrentUmask() {
 }  // namespace
 
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
-    std::string target = ResolveTarget(path);
-    size_t slash = target.rfind('/');
-    std::string directory =
-        slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
+    const std::string target = ResolveTarget(path);
 
     // Held until it has its final name, so a start that cleans up never takes it for one a
     // crash left (TemporaryFiles.h).
@@ -73,7 +76,7 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
         return false;
     }
     // Make the rename itself durable; the new content is in place whatever this returns.
-    int dir = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int dir = open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         fsync(dir);
         close(dir);
@@ -82,11 +85,10 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
 }
 
 void RemoveStaleReplacements(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    const std::string directory =
-        slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    RemoveStaleTemporaryFiles(directory, name + ".");
+    // Replacements are made beside the file a link points to, so that is where they are left.
+    const std::string target = ResolveTarget(path);
+    const std::string name = target.substr(target.rfind('/') + 1);  // npos + 1 is 0
+    RemoveStaleTemporaryFiles(FolderOf(target), name + ".");
 }
 
 }  // namespace lumora

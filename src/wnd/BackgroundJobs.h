@@ -1,7 +1,6 @@
 #pragma once
 
 #include <atomic>
-#include <functional>
 #include <memory>
 #include <utility>
 
@@ -18,8 +17,7 @@ public:
     // Answers whether the jobs' owner has revoked them; safe on any thread.
     class Token {
     public:
-        Token() = default;
-        bool Cancelled() const { return m_flag == nullptr || m_flag->load(); }
+        bool Cancelled() const { return m_flag->load(); }
         // The flag itself, for code below the framework that polls it (a transfer).
         const std::atomic<bool>* Flag() const { return m_flag.get(); }
 

@@ -7,20 +7,13 @@ namespace lumora {
 // Window messages with their Win32 values.
 inline constexpr UINT WM_CREATE = 0x0001;
 inline constexpr UINT WM_DESTROY = 0x0002;
-inline constexpr UINT WM_MOVE = 0x0003;
-inline constexpr UINT WM_SIZE = 0x0005;
 inline constexpr UINT WM_SETFOCUS = 0x0007;
 inline constexpr UINT WM_KILLFOCUS = 0x0008;
 inline constexpr UINT WM_SETTEXT = 0x000C;
-inline constexpr UINT WM_PAINT = 0x000F;
 inline constexpr UINT WM_CLOSE = 0x0010;
-inline constexpr UINT WM_ERASEBKGND = 0x0014;
 inline constexpr UINT WM_SHOWWINDOW = 0x0018;
-inline constexpr UINT WM_SETCURSOR = 0x0020;
-inline constexpr UINT WM_DRAWITEM = 0x002B;
 inline constexpr UINT WM_SETFONT = 0x0030;
 inline constexpr UINT WM_NCDESTROY = 0x0082;
-inline constexpr UINT WM_NCHITTEST = 0x0084;
 inline constexpr UINT WM_NCPAINT = 0x0085;
 inline constexpr UINT WM_NCMOUSEMOVE = 0x00A0;
 inline constexpr UINT WM_NCLBUTTONDOWN = 0x00A1;
@@ -31,10 +24,6 @@ inline constexpr UINT WM_INITDIALOG = 0x0110;
 inline constexpr UINT WM_COMMAND = 0x0111;
 inline constexpr UINT WM_TIMER = 0x0113;
 inline constexpr UINT WM_VSCROLL = 0x0115;
-inline constexpr UINT WM_CTLCOLOREDIT = 0x0133;
-inline constexpr UINT WM_CTLCOLORBTN = 0x0135;
-inline constexpr UINT WM_CTLCOLORDLG = 0x0136;
-inline constexpr UINT WM_CTLCOLORSTATIC = 0x0138;
 inline constexpr UINT WM_MOUSEMOVE = 0x0200;
 inline constexpr UINT WM_LBUTTONDOWN = 0x0201;
 inline constexpr UINT WM_LBUTTONUP = 0x0202;
@@ -75,7 +64,7 @@ inline constexpr UINT SB_BOTTOM = 7;
 inline constexpr UINT SB_ENDSCROLL = 8;
 inline constexpr UINT SB_VERT = 1;
 
-// Hit-test answers of WM_NCHITTEST.
+// Hit-test answers of OnNcHitTest.
 inline constexpr int HTTRANSPARENT = -1;
 inline constexpr int HTNOWHERE = 0;
 inline constexpr int HTCLIENT = 1;

@@ -12,7 +12,7 @@ struct MouseEvent {
     UINT keys = 0;  // MK_* bits of buttons and modifiers held
     Point point;    // client coordinates; screen coordinates for the wheel and non-client messages
     int wheelDelta = 0;  // the wheel only: +120 a notch away from the user
-    int hitTest = 0;     // non-client messages only: the WM_NCHITTEST answer
+    int hitTest = 0;     // non-client messages only: the OnNcHitTest answer
 };
 
 // A queued message, as the message loop and pre-translation see it. Mouse input from the host

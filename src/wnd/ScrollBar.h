@@ -11,7 +11,7 @@ class DC;
 class Wnd;
 
 // A window's standard vertical scroll bar: its settings, its place along the window's right
-// edge, its drawing and the mouse on it. It reports to its window with WM_VSCROLL: line and
+// edge, its drawing and the mouse on it. It reports to its window's OnVScroll: line and
 // page steps (repeated while the button is held), thumb tracking and position, and after
 // every action the end-of-scrolling notice.
 class ScrollBar {
@@ -41,9 +41,6 @@ public:
     void Drag(Point window);
     void Release(Point window);
     bool Tracking() const { return m_action != Action::None; }
-
-    // The full position of the thumb being dragged (WM_VSCROLL carries only 16 bits).
-    int TrackPos() const { return m_info.trackPos; }
 
 private:
     enum class Action { None, LineUp, LineDown, PageUp, PageDown, Thumb };

@@ -9,7 +9,7 @@
 
 #include "app/AdLink.h"
 #include "app/ServiceClient.h"
-#include "app/TextHelpers.h"
+#include "base/Utf8.h"
 #include "platform/HttpClient.h"
 #include "platform/headless/HeadlessHost.h"
 
@@ -40,13 +40,6 @@ private:
     std::string_view m_body;
 };
 
-// Well-formed text is what the program's own repair leaves as it is.
-bool IsWellFormed(std::string text) {
-    const std::string before = text;
-    lumora::ConvertUtf8ToAnsi(text);
-    return text == before;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
@@ -62,10 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     const lumora::AdLink link =
         lumora::FetchAdLink(service, "http://service/lm.php", "http://site/", host, 7);
 
-    if (link.caption.find(',') != std::string::npos || !IsWellFormed(link.caption)) {
+    if (link.caption.find(',') != std::string::npos || !lumora::IsWellFormedUtf8(link.caption)) {
         std::abort();
     }
-    if (!IsWellFormed(link.target)) std::abort();
+    if (!lumora::IsWellFormedUtf8(link.target)) std::abort();
     const bool answered = !service.HttpGetText("http://service/lm.php?op=getad").empty();
     if (host.messageBoxes.size() != (answered ? 0u : 1u)) std::abort();
     if (!answered && (!link.caption.empty() || link.target != "http://site/")) std::abort();

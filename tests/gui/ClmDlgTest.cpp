@@ -177,7 +177,7 @@ TEST_F(ClmDlgTest, PlaceholderGoesWithTheFocusAndEnterSearchesAsTyped) {
 
 TEST_F(ClmDlgTest, AddLocalWallpaperCopiesAFavouriteWithoutOverwriting) {
     Open();
-    std::filesystem::create_directory(dir / "imgs");
+    std::filesystem::create_directory(Imgs());
     test::WriteFile(dir / "sea.jpg", "new sea");
     test::WriteFile(dir / "sky.jpg", "new sky");
     test::WriteFile(dir / "imgs/sky_LMSC.jpg", "old sky");
@@ -189,7 +189,7 @@ TEST_F(ClmDlgTest, AddLocalWallpaperCopiesAFavouriteWithoutOverwriting) {
     const std::vector<FileFilter> types{{"Describe Files (*.jpg)", {"*.jpg"}},
                                         {"All Files (*.*)", {"*"}}};
     EXPECT_EQ(host.fileDialogs[0].filters, types);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "imgs"), {}), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Imgs()), {}), 1);
 
     host.ScriptOpenFile((dir / "sky.jpg").string());
     ClickControl(kIdAddLocal);

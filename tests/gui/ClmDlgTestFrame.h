@@ -2,13 +2,17 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <system_error>
+#include <vector>
 
 #include "WindowTree.h"
 #include "app/ClmApp.h"
+#include "app/Config.h"
 #include "app/ProcessStrings.h"
 #include "platform/AppDirectory.h"
 #include "platform/headless/FixedDiskSpace.h"
@@ -64,6 +68,24 @@ protected:
     }
     static void ChangeDirectory(const std::filesystem::path& path) {
         std::filesystem::current_path(path);
+    }
+    // conf.ini as the program reads it.
+    Config Conf() const { return Config((dir / "conf.ini").string()); }
+    // The collection folder and the names in it, sorted; none while it does not exist.
+    std::filesystem::path Imgs() const { return dir / "imgs"; }
+    std::vector<std::string> FolderFiles() const {
+        std::vector<std::string> names;
+        std::error_code error;
+        for (const auto& entry : std::filesystem::directory_iterator(Imgs(), error))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    // The texts of the message boxes shown so far, in order.
+    std::vector<std::string> BoxTexts() const {
+        std::vector<std::string> texts;
+        for (const auto& box : host.messageBoxes) texts.push_back(box.text);
+        return texts;
     }
 
     // Creates the main window as start-up would, but modeless, so the test drives it.

@@ -1,7 +1,6 @@
 // The interval picker and the menu panel as the main window opens them: entries and items,
 // picks and commands, and when the mouse closes them.
 #include "ClmDlgTestFrame.h"
-#include "app/Config.h"
 #include "app/ConfigKeys.h"
 
 namespace lumora {
@@ -10,7 +9,7 @@ namespace {
 class DropDownTest : public ClmDlgTest {
 protected:
     Point Centre(const Rect& r) const { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
-    int AutoTime() const { return Config((dir / "conf.ini").string()).ReadInt(kKeyAutoTime, -1); }
+    int AutoTime() const { return Conf().ReadInt(kKeyAutoTime, -1); }
     // The running rotation timer's period and due time; the main window has no other timer.
     HeadlessHost::TimerState RotationTimer() const {
         std::vector<HeadlessHost::TimerState> timers = host.RunningTimers();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -20,7 +19,6 @@ class GalleryTest : public ClmDlgTest {
 protected:
     GalleryTest() : m_cache("XDG_CACHE_HOME", (dir / "cache").c_str()) {}
 
-    std::filesystem::path Imgs() const { return dir / "imgs"; }
     std::string InImgs(const std::string& name) const { return (Imgs() / name).string(); }
 
     // Small pictures named "p00.png", "p01.png", … from `first` on, `suffix` before the
@@ -61,18 +59,6 @@ protected:
         return {origin.x + x, origin.y + y};
     }
     std::uint32_t SurfacePixel(Point p) { return host.Pixel(dlg->GetSurface(), p) & 0xFFFFFF; }
-    std::vector<std::string> FolderFiles() const {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(Imgs()))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-    std::vector<std::string> BoxTexts() const {
-        std::vector<std::string> texts;
-        for (const auto& box : host.messageBoxes) texts.push_back(box.text);
-        return texts;
-    }
 
 private:
     test::ScopedEnv m_cache;

@@ -1,5 +1,4 @@
 #include <cerrno>
-#include <set>
 
 #include "ClmDlgTestFrame.h"
 #include "GalleryParts.h"
@@ -41,19 +40,12 @@ protected:
                      const std::string& name) const {
         return prefix + server.Url("/w/thumb_" + picture) + ">" + name;
     }
-    fs::path Imgs() const { return dir / "imgs"; }
-    std::set<std::string> Stored() const { return test::FolderContent(Imgs()); }
     // Requests for pictures, as their paths.
     std::vector<std::string> PictureRequests() const {
         std::vector<std::string> paths;
         for (const auto& r : server.Requests())
             if (r.path.starts_with("/w/")) paths.push_back(r.path);
         return paths;
-    }
-    std::vector<std::string> BoxTexts() const {
-        std::vector<std::string> texts;
-        for (const auto& box : host.messageBoxes) texts.push_back(box.text);
-        return texts;
     }
 };
 
@@ -91,7 +83,7 @@ TEST_F(OnlinePageTest, AWallpaperLinkIsCancelledFetchedAppliedAndAnsweredAfterTh
 
     host.FinishBackgroundWork();
     EXPECT_EQ(PictureRequests(), std::vector<std::string>{"/w/7.png"});
-    EXPECT_EQ(Stored(), (std::set<std::string>{"A.png", "temp.bmp"}));
+    EXPECT_EQ(FolderFiles(), (std::vector<std::string>{"A.png", "temp.bmp"}));
     ASSERT_EQ(host.desktop.calls.size(), 1u);
     EXPECT_EQ(host.desktop.calls[0].path, (Imgs() / "temp.bmp").string());
     EXPECT_EQ(host.desktop.calls[0].layout, kLayoutStretched);
@@ -114,7 +106,7 @@ TEST_F(OnlinePageTest, FavouriteLinksRenameAStoredPictureOrFetchTheFavourite) {
     view.FollowLink(Link("sclm:", "7.png", "A"));
     view.FollowLink(Link("sclm:", "8.png", "B"));
     host.FinishBackgroundWork();
-    EXPECT_EQ(Stored(), (std::set<std::string>{"A_LMSC.png", "B_LMSC.png"}));
+    EXPECT_EQ(FolderFiles(), (std::vector<std::string>{"A_LMSC.png", "B_LMSC.png"}));
     EXPECT_EQ(test::ReadFile(Imgs() / "A_LMSC.png"), "stored before");
     EXPECT_EQ(PictureRequests(), std::vector<std::string>{"/w/8.png"});
     EXPECT_EQ(view.calls, (std::vector<std::string>{"SCCG", "SCCG"}));
@@ -139,12 +131,12 @@ TEST_F(OnlinePageTest, LinksTakenDuringATransferRunInOrderAndAPictureIsNotFetche
     ASSERT_TRUE(host.RunOneBackgroundJob());
     host.RunUntilIdle();
     EXPECT_EQ(view.calls, std::vector<std::string>{"TestFunc"});
-    EXPECT_EQ(Stored(), (std::set<std::string>{"A.png", "temp.bmp"}));
+    EXPECT_EQ(FolderFiles(), (std::vector<std::string>{"A.png", "temp.bmp"}));
     EXPECT_TRUE(view.busy);
 
     host.FinishBackgroundWork();
     // The favourite link renamed what the wallpaper link had stored; B came last.
-    EXPECT_EQ(Stored(), (std::set<std::string>{"A_LMSC.png", "B.png", "temp.bmp"}));
+    EXPECT_EQ(FolderFiles(), (std::vector<std::string>{"A_LMSC.png", "B.png", "temp.bmp"}));
     EXPECT_EQ(PictureRequests(), (std::vector<std::string>{"/w/7.png", "/w/8.png"}));
     EXPECT_EQ(view.calls, (std::vector<std::string>{"TestFunc", "SCCG", "TestFunc"}));
     EXPECT_FALSE(view.busy);
@@ -178,7 +170,7 @@ TEST_F(OnlinePageTest, APictureThatCouldNotBeStoredIsReportedAndNothingIsApplied
     }
     EXPECT_TRUE(view.calls.empty());
     EXPECT_TRUE(host.desktop.calls.empty());
-    EXPECT_TRUE(Stored().empty());
+    EXPECT_TRUE(FolderFiles().empty());
     EXPECT_FALSE(fs::exists(dir / "escape.png"));
 }
 
@@ -220,7 +212,7 @@ TEST_F(OnlinePageTest, PageFunctionsAreCalledOnlyWhereThePageDefinesThem) {
     view.FollowLink(Link("sclm:", "8.png", "B"));
     host.FinishBackgroundWork();
     EXPECT_TRUE(view.calls.empty());
-    EXPECT_EQ(Stored(), (std::set<std::string>{"A.png", "B_LMSC.png", "temp.bmp"}));
+    EXPECT_EQ(FolderFiles(), (std::vector<std::string>{"A.png", "B_LMSC.png", "temp.bmp"}));
     EXPECT_TRUE(host.messageBoxes.empty());
 }
 
@@ -243,7 +235,7 @@ TEST_F(OnlinePageTest, TheExitPathAbandonsATransferAndLeavesNoFile) {
     view.FollowLink(Link("app:", "7.png", "A"));
     dlg->ExitPath();
     host.FinishBackgroundWork();
-    EXPECT_TRUE(Stored().empty()) << "neither the picture nor a partial download";
+    EXPECT_TRUE(FolderFiles().empty()) << "neither the picture nor a partial download";
     EXPECT_TRUE(host.desktop.calls.empty());
     EXPECT_TRUE(host.messageBoxes.empty());
 }

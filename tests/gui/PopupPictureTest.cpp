@@ -1,26 +1,20 @@
 // The three pop-ups of the main window drawn from the default skin, checked pixel by pixel
 // against the skin files, and saved as popup_picture.png in the build folder for a person to
 // look at.
-#include <cairo.h>
+#include <optional>
 
 #include "ClmDlgTestFrame.h"
 #include "ContactSheet.h"
+#include "platform/ImageFile.h"
+#include "support/PictureFiles.h"
 
 namespace lumora {
 namespace {
 
 // A skin file's pixel as 0xAARRGGBB; the files compared here are opaque.
 std::uint32_t FilePixel(const std::filesystem::path& file, Point p) {
-    cairo_surface_t* image = cairo_image_surface_create_from_png(file.c_str());
-    std::uint32_t pixel = 0;
-    if (cairo_surface_status(image) == CAIRO_STATUS_SUCCESS) {
-        cairo_surface_flush(image);
-        const unsigned char* row =
-            cairo_image_surface_get_data(image) + p.y * cairo_image_surface_get_stride(image);
-        pixel = reinterpret_cast<const std::uint32_t*>(row)[p.x] | 0xFF000000u;
-    }
-    cairo_surface_destroy(image);
-    return pixel;
+    const std::optional<BgraImage> image = LoadImageFile(file.string());
+    return image ? test::PixelAt(*image, p.x, p.y) | 0xFF000000u : 0;
 }
 
 constexpr std::uint32_t Argb(ColorRef c) {

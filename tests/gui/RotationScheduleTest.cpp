@@ -12,9 +12,9 @@ constexpr unsigned kHour = 3600 * 1000;
 class RotationScheduleTest : public ClmDlgTest {
 protected:
     RotationScheduleTest() {
-        std::filesystem::create_directories(dir / "imgs");
+        std::filesystem::create_directories(Imgs());
         for (const char* name : {"a.png", "b.png"})
-            test::WritePicture(dir / "imgs" / name, test::PatternImage(8, 6), "png");
+            test::WritePicture(Imgs() / name, test::PatternImage(8, 6), "png");
         WriteConfig("AUTO=1\nAUTOTIME=6\n");
     }
 
@@ -36,9 +36,7 @@ protected:
         host.Advance(1);
         return Changes() == before + 1;
     }
-    std::string LastChange() const {
-        return Config((dir / "conf.ini").string()).ReadString(kKeyLastChange, "");
-    }
+    std::string LastChange() const { return Conf().ReadString(kKeyLastChange, ""); }
 };
 
 TEST_F(RotationScheduleTest, ADailyChangeKeepsItsRhythmAcrossARestart) {

@@ -2,7 +2,6 @@
 // close, Enter and Escape keep, the autostart entry, Browse and the free-space line.
 #include "ClmDlgTestFrame.h"
 #include "app/AutostartEntry.h"
-#include "app/Config.h"
 #include "app/ConfigKeys.h"
 #include "wnd/Edit.h"
 
@@ -14,12 +13,8 @@ constexpr std::uint64_t kGiB = 1ull << 30;
 class SettingsDialogTest : public ClmDlgTest {
 protected:
     std::filesystem::path EntryFile() const { return dir / "config/autostart/lumo.desktop"; }
-    int CloseToTray() const {
-        return Config((dir / "conf.ini").string()).ReadInt(kKeyCloseToTray, -1);
-    }
-    std::string Collection() const {
-        return Config((dir / "conf.ini").string()).ReadString(kKeyCollection, "");
-    }
+    int CloseToTray() const { return Conf().ReadInt(kKeyCloseToTray, -1); }
+    std::string Collection() const { return Conf().ReadString(kKeyCollection, ""); }
     Setting& OpenSettings() {
         Setting& settings = PartOf<Setting>(dlg ? *dlg : Open());
         dlg->PostMessage(WM_PANEL_COMMAND, 1, 0);
@@ -33,11 +28,6 @@ protected:
     }
     bool Checked(Setting& settings, int id) {
         return settings.IsDlgButtonChecked(id) == BST_CHECKED;
-    }
-    std::vector<std::string> Boxes() const {
-        std::vector<std::string> texts;
-        for (const auto& box : host.messageBoxes) texts.push_back(box.text);
-        return texts;
     }
 };
 
@@ -67,7 +57,7 @@ TEST_F(SettingsDialogTest, CloseActionShownAndWrittenBack) {
         EXPECT_FALSE(settings.IsVisibleFlag()) << c.config;
         EXPECT_EQ(CloseToTray(), c.written) << c.config << " clicked " << c.clickedRadio;
     }
-    EXPECT_TRUE(host.messageBoxes.empty()) << Boxes().front();
+    EXPECT_TRUE(host.messageBoxes.empty()) << BoxTexts().front();
 }
 
 TEST_F(SettingsDialogTest, CancelCloseAndEscapeWriteNothingAndKeepTheControls) {
@@ -166,7 +156,7 @@ TEST_F(SettingsDialogTest, FailuresToWriteOrRemoveTheEntryAreToldAndTheDialogHid
     test::WriteFile(dir / "config/autostart", "");
     Click(settings, kIdAutostartBox);
     Click(settings, IDOK);
-    ASSERT_EQ(Boxes(), std::vector<std::string>{"开机启动设置失败"});
+    ASSERT_EQ(BoxTexts(), std::vector<std::string>{"开机启动设置失败"});
     EXPECT_EQ(host.messageBoxes[0].caption, "Lumora");
     EXPECT_FALSE(settings.IsVisibleFlag());
     EXPECT_EQ(CloseToTray(), 1);
@@ -177,7 +167,7 @@ TEST_F(SettingsDialogTest, FailuresToWriteOrRemoveTheEntryAreToldAndTheDialogHid
     OpenSettings();
     Click(settings, kIdAutostartBox);
     Click(settings, IDOK);
-    EXPECT_EQ(Boxes(), (std::vector<std::string>{"开机启动设置失败", "取消启动设置失败"}));
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"开机启动设置失败", "取消启动设置失败"}));
     EXPECT_FALSE(settings.IsVisibleFlag());
 }
 

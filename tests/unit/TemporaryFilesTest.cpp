@@ -10,6 +10,7 @@
 #include "app/ClmApp.h"
 #include "app/Config.h"
 #include "app/ProcessStrings.h"
+#include "base/AtomicFile.h"
 #include "platform/TemporaryFiles.h"
 #include "platform/headless/HeadlessHost.h"
 #include "platform/headless/RecordingShell.h"
@@ -77,6 +78,19 @@ TEST(TemporaryFilesTest, OnlyFilesNobodyHoldsAreRemoved) {
     EXPECT_EQ(FolderContent(dir.Path()),
               (std::set<std::string>{"conf.ini", "conf.ini.bak", "conf.ini.abcdefg",
                                      "xconf.ini.ab12CD", "conf.ini.ab-12C"}));
+}
+
+// A file reached through a link is replaced beside the link's target, so what a killed
+// replacement left is looked for there.
+TEST(TemporaryFilesTest, StaleReplacementsOfALinkedFileAreFoundBesideItsTarget) {
+    TempDir dir;
+    fs::create_directory(dir / "real");
+    WriteFile(dir / "real/settings.ini", "x");
+    WriteFile(dir / "real/settings.ini.ab12CD", "x");
+    fs::create_symlink(dir / "real/settings.ini", dir / "conf.ini");
+    RemoveStaleReplacements((dir / "conf.ini").string());
+    EXPECT_EQ(FolderContent(dir / "real"), std::set<std::string>{"settings.ini"});
+    EXPECT_TRUE(fs::is_symlink(dir / "conf.ini"));
 }
 
 // The settings are written by a process that is killed at random moments; then the program
