@@ -4,9 +4,19 @@
 
 #include <cerrno>
 
-#include "base/Utf8.h"
-
 namespace lumora {
+
+namespace {
+
+// Length of the UTF-8 sequence that starts with `lead`, or 1 for a byte that cannot start one.
+std::size_t SequenceLength(unsigned char lead) {
+    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    if (lead >= 0xE0) return lead <= 0xEF ? 3 : 1;
+    if (lead >= 0xC2) return 2;
+    return 1;
+}
+
+}  // namespace
 
 std::string ToCodePage936(std::string_view utf8) {
     iconv_t converter = iconv_open("CP936", "UTF-8");
@@ -22,9 +32,17 @@ std::string ToCodePage936(std::string_view utf8) {
         std::size_t result = iconv(converter, &in, &inLeft, &outPtr, &outLeft);
         out.append(buffer, outPtr);
         if (result != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
-        // Unmappable (EILSEQ on a whole character), ill-formed (EILSEQ), or cut short at the
-        // end (EINVAL): one "?" for the character or the ill-formed part, then go on after it.
-        const std::size_t skip = Utf8StepLength(std::string_view(in, inLeft), 0);
+        // Unmappable or ill-formed (EILSEQ), or cut short at the end (EINVAL): one "?" for
+        // the character, then go on after it.
+        std::size_t skip = SequenceLength(static_cast<unsigned char>(*in));
+        if (errno == EILSEQ && skip > 1) {
+            // An ill-formed sequence may be shorter than its lead byte says.
+            std::size_t i = 1;
+            while (i < skip && i < inLeft && (static_cast<unsigned char>(in[i]) & 0xC0) == 0x80)
+                ++i;
+            skip = i;
+        }
+        if (skip > inLeft) skip = inLeft;
         out.push_back('?');
         in += skip;
         inLeft -= skip;
