@@ -10,6 +10,8 @@
 #include <sstream>
 #include <thread>
 
+#include "platform/UserFiles.h"
+
 namespace lumora {
 namespace fs = std::filesystem;
 
@@ -75,15 +77,6 @@ std::string ReadAll(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-fs::path ConfigHome() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config && *config) {
-        return config;
-    }
-    const char* home = std::getenv("HOME");
-    return fs::path(home ? home : "") / ".config";
-}
-
 }  // namespace
 
 std::string PcmanfmBackground::SettingValue(const std::string& text, const std::string& key) {
@@ -97,8 +90,12 @@ std::string PcmanfmBackground::SettingValue(const std::string& text, const std::
 }
 
 bool PcmanfmBackground::Holds(const std::string& path) const {
+    const std::string config = UserConfigDirectory();
+    if (config.empty()) {
+        return false;
+    }
     std::error_code error;
-    const fs::path folder = ConfigHome() / m_kind.program;
+    const fs::path folder = fs::path(config) / m_kind.program;
     for (fs::recursive_directory_iterator it(folder, error), end; !error && it != end;
          it.increment(error)) {
         if (it->path().filename().string().starts_with(m_kind.settingsStart) &&
