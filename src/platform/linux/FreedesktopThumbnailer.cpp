@@ -76,10 +76,6 @@ std::optional<SourceFile> Describe(const std::string& path) {
     return source;
 }
 
-bool TooLarge(long long width, long long height) {
-    return width <= 0 || height <= 0 || width * height > kMaxDecodePixels;
-}
-
 // The thumbnail of a picture fits the 256-pixel box with its proportions; a smaller picture
 // keeps its own size.
 Size ThumbnailSize(int width, int height) {
@@ -120,7 +116,8 @@ PixbufRef LoadCachedPng(const std::string& path) {
     std::optional<std::string> bytes = ReadPictureFile(path);
     if (!bytes) return PixbufRef();
     std::optional<PictureInfo> info = InspectPicture(*bytes);
-    if (!info || info->format != PictureFormat::Png || TooLarge(info->width, info->height)) {
+    if (!info || info->format != PictureFormat::Png ||
+        TooLargeToDecode(info->width, info->height)) {
         return PixbufRef();
     }
     return PixbufRef(DecodePixbuf(*bytes, PictureFormat::Png));
@@ -167,7 +164,7 @@ GdkPixbuf* DecodeJpegScaled(const std::string& bytes, Size cover, bool* undecoda
     const bool convertible = info.jpeg_color_space == JCS_YCbCr ||
                              info.jpeg_color_space == JCS_GRAYSCALE ||
                              info.jpeg_color_space == JCS_RGB;
-    if (!convertible || TooLarge(info.image_width, info.image_height)) {
+    if (!convertible || TooLargeToDecode(info.image_width, info.image_height)) {
         *undecodable = convertible;
         jpeg_destroy_decompress(&info);
         return nullptr;
@@ -210,7 +207,7 @@ GdkPixbuf* DecodeJpegScaled(const std::string& bytes, Size cover, bool* undecoda
 // The thumbnail of a picture decoded from the bytes of its file, inspected as `info`, or
 // nothing when it cannot be decoded.
 PixbufRef MakeThumbnail(const std::string& bytes, const PictureInfo& info) {
-    if (TooLarge(info.width, info.height)) return PixbufRef();
+    if (TooLargeToDecode(info.width, info.height)) return PixbufRef();
     const Size size = ThumbnailSize(info.width, info.height);
     PixbufRef decoded;
     if (info.format == PictureFormat::Jpeg) {
