@@ -125,14 +125,7 @@ bool UsableThumbnail(GdkPixbuf* thumbnail, const SourceFile& source) {
 // A PNG from the cache (a thumbnail or a failure record), with its text chunks as options.
 // Only PNG is read there, whatever another program left under such a name.
 PixbufRef LoadCachedPng(const std::string& path) {
-    std::optional<std::string> bytes = ReadPictureFile(path);
-    if (!bytes) return PixbufRef();
-    std::optional<PictureInfo> info = InspectPicture(*bytes);
-    if (!info || info->format != PictureFormat::Png ||
-        TooLargeToDecode(info->width, info->height)) {
-        return PixbufRef();
-    }
-    return PixbufRef(DecodePixbuf(*bytes, PictureFormat::Png));
+    return PixbufRef(DecodePictureFile(path, PictureFormat::Png));
 }
 
 struct JpegErrors {

@@ -3,7 +3,6 @@
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
 #include "base/AtomicFile.h"
-#include "platform/PictureFormat.h"
 #include "platform/linux/PixbufDecoder.h"
 
 namespace lumora {
@@ -78,14 +77,7 @@ std::string EncodeBitmap(const BgraImage& image) {
 }  // namespace
 
 std::optional<BgraImage> LoadImageFile(const std::string& path) {
-    std::optional<std::string> bytes = ReadPictureFile(path);
-    if (!bytes) return std::nullopt;
-    // The content decides the format, and the header the size, before anything is allocated
-    // for the pixels; a cut file never reaches the decoder, which would fill the rest in.
-    std::optional<PictureInfo> info = InspectPicture(*bytes);
-    if (!info || TooLargeToDecode(info->width, info->height)) return std::nullopt;
-    GdkPixbuf* pixbuf = DecodePixbuf(*bytes, info->format);
-    bytes.reset();
+    GdkPixbuf* pixbuf = DecodePictureFile(path);
     if (!pixbuf) return std::nullopt;
     if (TooLargeToDecode(gdk_pixbuf_get_width(pixbuf), gdk_pixbuf_get_height(pixbuf))) {
         g_object_unref(pixbuf);
