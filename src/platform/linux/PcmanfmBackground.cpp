@@ -5,12 +5,11 @@
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <thread>
 
 #include "platform/UserFiles.h"
+#include "platform/linux/WholeFile.h"
 
 namespace lumora {
 namespace fs = std::filesystem;
@@ -72,11 +71,6 @@ std::string Unescaped(std::string value) {
     return out;
 }
 
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 }  // namespace
 
 std::string PcmanfmBackground::SettingValue(const std::string& text, const std::string& key) {
@@ -99,7 +93,7 @@ bool PcmanfmBackground::Holds(const std::string& path) const {
     for (fs::recursive_directory_iterator it(folder, error), end; !error && it != end;
          it.increment(error)) {
         if (it->path().filename().string().starts_with(m_kind.settingsStart) &&
-            SettingValue(ReadAll(it->path()), m_kind.wallpaperKey) == path) {
+            SettingValue(ReadWholeFile(it->path()), m_kind.wallpaperKey) == path) {
             return true;
         }
     }
