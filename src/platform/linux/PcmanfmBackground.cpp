@@ -6,9 +6,9 @@
 #include <chrono>
 #include <filesystem>
 #include <sstream>
-#include <thread>
 
 #include "platform/UserFiles.h"
+#include "platform/linux/PollUntil.h"
 #include "platform/linux/WholeFile.h"
 
 namespace lumora {
@@ -120,14 +120,9 @@ int PcmanfmBackground::SetWallpaper(const std::string& path, int layout) {
     if (result.exitCode != 0) {
         return EIO;
     }
-    const auto deadline = std::chrono::steady_clock::now() + kSaveWait;
-    while (!Holds(picture)) {
-        if (std::chrono::steady_clock::now() >= deadline) {
-            return EIO;
-        }
-        std::this_thread::sleep_for(kPoll);
-    }
-    return 0;
+    const bool saved = PollUntil(std::chrono::steady_clock::now() + kSaveWait, kPoll,
+                                 [&] { return Holds(picture); });
+    return saved ? 0 : EIO;
 }
 
 }  // namespace lumora
