@@ -35,19 +35,13 @@ public:
     using BodySink = std::function<bool(std::string_view piece)>;
 
     virtual ~HttpClient() = default;
-    // `abandon`, when given, is watched during the whole transfer, also while no data arrives:
-    // once it is set the transfer ends soon as an incomplete one. The limits are HttpLimits'
-    // defaults.
+    // Fetches `url` within `limits`. `abandon`, when given, is watched during the whole
+    // transfer, also while no data arrives: once it is set the transfer ends soon as an
+    // incomplete one. A client that has no clock of its own (a test double) may ignore the
+    // limits.
     virtual HttpResult Get(const std::string& url, const std::string& userAgent,
-                           const BodySink& sink, const std::atomic<bool>* abandon = nullptr) = 0;
-    // The same within `limits`. A client that has no clock of its own (a test double) may keep
-    // to the plain request above, which is what this does unless overridden.
-    virtual HttpResult Get(const std::string& url, const std::string& userAgent,
-                           const BodySink& sink, const HttpLimits& limits,
-                           const std::atomic<bool>* abandon = nullptr) {
-        (void)limits;
-        return Get(url, userAgent, sink, abandon);
-    }
+                           const BodySink& sink, const HttpLimits& limits = {},
+                           const std::atomic<bool>* abandon = nullptr) = 0;
 };
 
 // The libcurl client the program uses.

@@ -22,6 +22,11 @@ struct BgraImage {
 // Pictures above this many pixels are not decoded, so a crafted file cannot exhaust memory.
 inline constexpr std::int64_t kMaxDecodePixels = 100'000'000;
 
+// Whether a picture of this size is refused: one without pixels, or above kMaxDecodePixels.
+inline bool TooLargeToDecode(std::int64_t width, std::int64_t height) {
+    return width <= 0 || height <= 0 || width * height > kMaxDecodePixels;
+}
+
 // Decodes a whole PNG, JPEG, GIF (first frame) or BMP file, told by its content. Empty for any
 // other content, a cut file, a picture above kMaxDecodePixels, or a decoding error.
 std::optional<BgraImage> LoadImageFile(const std::string& path);

@@ -16,7 +16,7 @@ class PiecewiseHttpClient : public HttpClient {
 public:
     PiecewiseHttpClient(std::vector<std::string> pieces, HttpResult result)
         : m_pieces(std::move(pieces)), m_result(result) {}
-    HttpResult Get(const std::string&, const std::string&, const BodySink& sink,
+    HttpResult Get(const std::string&, const std::string&, const BodySink& sink, const HttpLimits&,
                    const std::atomic<bool>*) override {
         for (const std::string& piece : m_pieces) {
             if (!sink(piece)) {

@@ -64,11 +64,6 @@ std::string CurlHttpClient::EncodeForWire(const std::string& url) {
 }
 
 HttpResult CurlHttpClient::Get(const std::string& url, const std::string& userAgent,
-                               const BodySink& sink, const std::atomic<bool>* abandon) {
-    return Get(url, userAgent, sink, HttpLimits{}, abandon);
-}
-
-HttpResult CurlHttpClient::Get(const std::string& url, const std::string& userAgent,
                                const BodySink& sink, const HttpLimits& limits,
                                const std::atomic<bool>* abandon) {
     HttpResult result;

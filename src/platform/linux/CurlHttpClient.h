@@ -9,9 +9,7 @@ class CurlHttpClient : public HttpClient {
 public:
     CurlHttpClient();
     HttpResult Get(const std::string& url, const std::string& userAgent, const BodySink& sink,
-                   const std::atomic<bool>* abandon = nullptr) override;
-    HttpResult Get(const std::string& url, const std::string& userAgent, const BodySink& sink,
-                   const HttpLimits& limits, const std::atomic<bool>* abandon = nullptr) override;
+                   const HttpLimits& limits, const std::atomic<bool>* abandon) override;
 
     // The URL as it goes on the wire: bytes that may not stand in a URL (controls, the blank,
     // non-ASCII bytes, and " < > \ ^ ` { | }) become %XX; everything else, "%" included, stays.

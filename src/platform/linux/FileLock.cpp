@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
+#include "platform/linux/Flock.h"
 
 namespace lumora {
 
@@ -13,10 +13,7 @@ ExclusiveFileLock::ExclusiveFileLock(const std::string& path) {
     for (;;) {
         const int fd = open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOCTTY, 0666);
         if (fd < 0) return;
-        int locked;
-        do {
-            locked = flock(fd, LOCK_EX);
-        } while (locked != 0 && errno == EINTR);
+        const int locked = FlockRetryingInterrupts(fd, LOCK_EX);
         struct stat held {};
         struct stat named {};
         if (locked != 0 || fstat(fd, &held) != 0) {

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "platform/linux/Flock.h"
+
 namespace lumora {
 
 FlockInstanceLock::FlockInstanceLock(std::string path) : m_path(std::move(path)) {}
@@ -26,11 +28,7 @@ LockOutcome FlockInstanceLock::Acquire() {
     if (fd < 0) {
         return LockOutcome::Failed;
     }
-    int result;
-    do {
-        result = flock(fd, LOCK_EX | LOCK_NB);
-    } while (result != 0 && errno == EINTR);
-    if (result != 0) {
+    if (FlockRetryingInterrupts(fd, LOCK_EX | LOCK_NB) != 0) {
         bool held = errno == EWOULDBLOCK;
         close(fd);
         return held ? LockOutcome::HeldElsewhere : LockOutcome::Failed;

@@ -76,8 +76,21 @@ std::optional<SourceFile> Describe(const std::string& path) {
     return source;
 }
 
-bool TooLarge(long long width, long long height) {
-    return width <= 0 || height <= 0 || width * height > kMaxDecodePixels;
+// Where the cache keeps thumbnails, and this program's failure records, under its root.
+std::string LargeFolder(const std::string& root) { return root + "/large"; }
+std::string FailFolder(const std::string& root) { return root + "/fail/" + kFailFolder; }
+
+// The file of `source` in one of those folders.
+std::string CacheFile(const std::string& folder, const SourceFile& source) {
+    return folder + "/" + source.digest + ".png";
+}
+
+// Whether a cached PNG (a thumbnail or a failure record) was made from this file as it is now.
+bool MadeFrom(GdkPixbuf* cached, const SourceFile& source) {
+    const char* uri = gdk_pixbuf_get_option(cached, "tEXt::Thumb::URI");
+    const char* mtime = gdk_pixbuf_get_option(cached, "tEXt::Thumb::MTime");
+    return uri != nullptr && mtime != nullptr && source.uri == uri &&
+           std::strtoll(mtime, nullptr, 10) == source.mtime;
 }
 
 // The thumbnail of a picture fits the 256-pixel box with its proportions; a smaller picture
@@ -96,12 +109,7 @@ Size ThumbnailSize(int width, int height) {
 
 // A cached thumbnail is good when it is for this file as it is now and of the large size.
 bool UsableThumbnail(GdkPixbuf* thumbnail, const SourceFile& source) {
-    const char* uri = gdk_pixbuf_get_option(thumbnail, "tEXt::Thumb::URI");
-    const char* mtime = gdk_pixbuf_get_option(thumbnail, "tEXt::Thumb::MTime");
-    if (uri == nullptr || mtime == nullptr || source.uri != uri ||
-        std::strtoll(mtime, nullptr, 10) != source.mtime) {
-        return false;
-    }
+    if (!MadeFrom(thumbnail, source)) return false;
     const int width = gdk_pixbuf_get_width(thumbnail);
     const int height = gdk_pixbuf_get_height(thumbnail);
     const int longest = std::max(width, height);
@@ -117,13 +125,7 @@ bool UsableThumbnail(GdkPixbuf* thumbnail, const SourceFile& source) {
 // A PNG from the cache (a thumbnail or a failure record), with its text chunks as options.
 // Only PNG is read there, whatever another program left under such a name.
 PixbufRef LoadCachedPng(const std::string& path) {
-    std::optional<std::string> bytes = ReadPictureFile(path);
-    if (!bytes) return PixbufRef();
-    std::optional<PictureInfo> info = InspectPicture(*bytes);
-    if (!info || info->format != PictureFormat::Png || TooLarge(info->width, info->height)) {
-        return PixbufRef();
-    }
-    return PixbufRef(DecodePixbuf(*bytes, PictureFormat::Png));
+    return PixbufRef(DecodePictureFile(path, PictureFormat::Png));
 }
 
 struct JpegErrors {
@@ -167,7 +169,7 @@ GdkPixbuf* DecodeJpegScaled(const std::string& bytes, Size cover, bool* undecoda
     const bool convertible = info.jpeg_color_space == JCS_YCbCr ||
                              info.jpeg_color_space == JCS_GRAYSCALE ||
                              info.jpeg_color_space == JCS_RGB;
-    if (!convertible || TooLarge(info.image_width, info.image_height)) {
+    if (!convertible || TooLargeToDecode(info.image_width, info.image_height)) {
         *undecodable = convertible;
         jpeg_destroy_decompress(&info);
         return nullptr;
@@ -210,7 +212,7 @@ GdkPixbuf* DecodeJpegScaled(const std::string& bytes, Size cover, bool* undecoda
 // The thumbnail of a picture decoded from the bytes of its file, inspected as `info`, or
 // nothing when it cannot be decoded.
 PixbufRef MakeThumbnail(const std::string& bytes, const PictureInfo& info) {
-    if (TooLarge(info.width, info.height)) return PixbufRef();
+    if (TooLargeToDecode(info.width, info.height)) return PixbufRef();
     const Size size = ThumbnailSize(info.width, info.height);
     PixbufRef decoded;
     if (info.format == PictureFormat::Jpeg) {
@@ -325,11 +327,7 @@ void SaveThumbnail(GdkPixbuf* thumbnail, const SourceFile& source, Size image,
 
 bool HasFailRecord(const std::string& path, const SourceFile& source) {
     PixbufRef record = LoadCachedPng(path);
-    if (!record) return false;
-    const char* uri = gdk_pixbuf_get_option(record.get(), "tEXt::Thumb::URI");
-    const char* mtime = gdk_pixbuf_get_option(record.get(), "tEXt::Thumb::MTime");
-    return uri != nullptr && mtime != nullptr && source.uri == uri &&
-           std::strtoll(mtime, nullptr, 10) == source.mtime;
+    return record && MadeFrom(record.get(), source);
 }
 
 void SaveFailRecord(const SourceFile& source, const std::string& path) {
@@ -410,7 +408,7 @@ FreedesktopThumbnailer::FreedesktopThumbnailer(std::string cacheRoot)
 
 void FreedesktopThumbnailer::RemoveStaleTemporaries() const {
     const std::string root = CacheRoot();
-    for (const std::string& folder : {root + "/large", root + "/fail/" + kFailFolder}) {
+    for (const std::string& folder : {LargeFolder(root), FailFolder(root)}) {
         RemoveStaleTemporaryFiles(folder, kTemporaryPrefix);
     }
 }
@@ -426,13 +424,12 @@ std::string FreedesktopThumbnailer::CacheRoot() const {
 
 std::string FreedesktopThumbnailer::LargeThumbnailPath(const std::string& path) const {
     std::optional<SourceFile> source = Describe(path);
-    return source ? CacheRoot() + "/large/" + source->digest + ".png" : std::string();
+    return source ? CacheFile(LargeFolder(CacheRoot()), *source) : std::string();
 }
 
 std::string FreedesktopThumbnailer::FailRecordPath(const std::string& path) const {
     std::optional<SourceFile> source = Describe(path);
-    return source ? CacheRoot() + "/fail/" + kFailFolder + "/" + source->digest + ".png"
-                  : std::string();
+    return source ? CacheFile(FailFolder(CacheRoot()), *source) : std::string();
 }
 
 std::optional<BgraImage> FreedesktopThumbnailer::CardPicture(const std::string& path, Size size) {
@@ -440,8 +437,8 @@ std::optional<BgraImage> FreedesktopThumbnailer::CardPicture(const std::string& 
     std::optional<SourceFile> source = Describe(path);
     if (!source) return std::nullopt;
     const std::string root = CacheRoot();
-    const std::string cached = root + "/large/" + source->digest + ".png";
-    const std::string failed = root + "/fail/" + kFailFolder + "/" + source->digest + ".png";
+    const std::string cached = CacheFile(LargeFolder(root), *source);
+    const std::string failed = CacheFile(FailFolder(root), *source);
 
     PixbufRef thumbnail = LoadCachedPng(cached);
     if (thumbnail && UsableThumbnail(thumbnail.get(), *source)) {

@@ -31,26 +31,23 @@ bool BackendPersists() {
     return persists;
 }
 
+bool Holds(GSettings* settings, const char* key, const std::string& value) {
+    gchar* current = g_settings_get_string(settings, key);
+    const bool holds = value == current;
+    g_free(current);
+    return holds;
+}
+
 // Sets a key; when it holds the value already, an empty value goes first, since the desktop
 // reloads its picture only when it is told the key changed.
 bool SetChanging(GSettings* settings, const char* key, const std::string& value) {
     if (!g_settings_is_writable(settings, key)) {
         return false;
     }
-    gchar* current = g_settings_get_string(settings, key);
-    const bool same = value == current;
-    g_free(current);
-    if (same && !g_settings_set_string(settings, key, "")) {
+    if (Holds(settings, key, value) && !g_settings_set_string(settings, key, "")) {
         return false;
     }
     return g_settings_set_string(settings, key, value.c_str());
-}
-
-bool Holds(GSettings* settings, const char* key, const std::string& value) {
-    gchar* current = g_settings_get_string(settings, key);
-    const bool holds = value == current;
-    g_free(current);
-    return holds;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "platform/linux/GtkHost.h"
 #include "platform/linux/GtkX11.h"
+#include "platform/linux/PixbufDecoder.h"
 
 // GtkStatusIcon is deprecated in GTK 3 but remains the one toolkit way to the X11 system tray,
 // which is what the desktops we run on offer (or bridge) for such icons.
@@ -30,8 +31,7 @@ GtkTrayIcon::~GtkTrayIcon() {
 
 void GtkTrayIcon::Update(const TrayIcon& icon) {
     m_icon = icon;
-    GdkPixbuf* picture =
-        icon.iconPath.empty() ? nullptr : gdk_pixbuf_new_from_file(icon.iconPath.c_str(), nullptr);
+    GdkPixbuf* picture = icon.iconPath.empty() ? nullptr : DecodePictureFile(icon.iconPath);
     if (picture) {
         gtk_status_icon_set_from_pixbuf(m_status, picture);
         g_object_unref(picture);

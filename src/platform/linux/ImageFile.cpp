@@ -3,16 +3,10 @@
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
 #include "base/AtomicFile.h"
-#include "platform/PictureFormat.h"
 #include "platform/linux/PixbufDecoder.h"
 
 namespace lumora {
 namespace {
-
-bool TooLarge(int width, int height) {
-    return width <= 0 || height <= 0 ||
-           static_cast<std::int64_t>(width) * height > kMaxDecodePixels;
-}
 
 BgraImage ToBgra(GdkPixbuf* pixbuf) {
     BgraImage image;
@@ -83,16 +77,9 @@ std::string EncodeBitmap(const BgraImage& image) {
 }  // namespace
 
 std::optional<BgraImage> LoadImageFile(const std::string& path) {
-    std::optional<std::string> bytes = ReadPictureFile(path);
-    if (!bytes) return std::nullopt;
-    // The content decides the format, and the header the size, before anything is allocated
-    // for the pixels; a cut file never reaches the decoder, which would fill the rest in.
-    std::optional<PictureInfo> info = InspectPicture(*bytes);
-    if (!info || TooLarge(info->width, info->height)) return std::nullopt;
-    GdkPixbuf* pixbuf = DecodePixbuf(*bytes, info->format);
-    bytes.reset();
+    GdkPixbuf* pixbuf = DecodePictureFile(path);
     if (!pixbuf) return std::nullopt;
-    if (TooLarge(gdk_pixbuf_get_width(pixbuf), gdk_pixbuf_get_height(pixbuf))) {
+    if (TooLargeToDecode(gdk_pixbuf_get_width(pixbuf), gdk_pixbuf_get_height(pixbuf))) {
         g_object_unref(pixbuf);
         return std::nullopt;
     }
@@ -102,9 +89,8 @@ std::optional<BgraImage> LoadImageFile(const std::string& path) {
 }
 
 bool SaveBitmapFile(const BgraImage& image, const std::string& path) {
-    if (image.Empty() ||
-        image.pixels.size() != static_cast<size_t>(image.width) * image.height * 4 ||
-        static_cast<std::int64_t>(image.width) * image.height > kMaxDecodePixels) {
+    if (TooLargeToDecode(image.width, image.height) ||
+        image.pixels.size() != static_cast<size_t>(image.width) * image.height * 4) {
         return false;
     }
     return ReplaceFileAtomically(path, EncodeBitmap(image));

@@ -5,10 +5,11 @@
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
-#include <thread>
+
+#include "platform/UserFiles.h"
+#include "platform/linux/PollUntil.h"
+#include "platform/linux/WholeFile.h"
 
 namespace lumora {
 namespace fs = std::filesystem;
@@ -70,20 +71,6 @@ std::string Unescaped(std::string value) {
     return out;
 }
 
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-fs::path ConfigHome() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config && *config) {
-        return config;
-    }
-    const char* home = std::getenv("HOME");
-    return fs::path(home ? home : "") / ".config";
-}
-
 }  // namespace
 
 std::string PcmanfmBackground::SettingValue(const std::string& text, const std::string& key) {
@@ -97,12 +84,16 @@ std::string PcmanfmBackground::SettingValue(const std::string& text, const std::
 }
 
 bool PcmanfmBackground::Holds(const std::string& path) const {
+    const std::string config = UserConfigDirectory();
+    if (config.empty()) {
+        return false;
+    }
     std::error_code error;
-    const fs::path folder = ConfigHome() / m_kind.program;
+    const fs::path folder = fs::path(config) / m_kind.program;
     for (fs::recursive_directory_iterator it(folder, error), end; !error && it != end;
          it.increment(error)) {
         if (it->path().filename().string().starts_with(m_kind.settingsStart) &&
-            SettingValue(ReadAll(it->path()), m_kind.wallpaperKey) == path) {
+            SettingValue(ReadWholeFile(it->path()), m_kind.wallpaperKey) == path) {
             return true;
         }
     }
@@ -129,14 +120,9 @@ int PcmanfmBackground::SetWallpaper(const std::string& path, int layout) {
     if (result.exitCode != 0) {
         return EIO;
     }
-    const auto deadline = std::chrono::steady_clock::now() + kSaveWait;
-    while (!Holds(picture)) {
-        if (std::chrono::steady_clock::now() >= deadline) {
-            return EIO;
-        }
-        std::this_thread::sleep_for(kPoll);
-    }
-    return 0;
+    const bool saved = PollUntil(std::chrono::steady_clock::now() + kSaveWait, kPoll,
+                                 [&] { return Holds(picture); });
+    return saved ? 0 : EIO;
 }
 
 }  // namespace lumora

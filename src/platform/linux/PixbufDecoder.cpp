@@ -1,5 +1,7 @@
 #include "platform/linux/PixbufDecoder.h"
 
+#include "platform/ImageFile.h"
+
 namespace lumora {
 namespace {
 
@@ -31,6 +33,18 @@ GdkPixbuf* DecodePixbuf(std::string_view bytes, PictureFormat format, int width,
     if (pixbuf != nullptr) g_object_ref(pixbuf);
     g_object_unref(loader);
     return pixbuf;
+}
+
+GdkPixbuf* DecodePictureFile(const std::string& path, std::optional<PictureFormat> only) {
+    std::optional<std::string> bytes = ReadPictureFile(path);
+    if (!bytes) return nullptr;
+    // The content decides the format, and the header the size, before anything is allocated
+    // for the pixels; a cut file never reaches the decoder, which would fill the rest in.
+    std::optional<PictureInfo> info = InspectPicture(*bytes);
+    if (!info || (only && info->format != *only) || TooLargeToDecode(info->width, info->height)) {
+        return nullptr;
+    }
+    return DecodePixbuf(*bytes, info->format);
 }
 
 }  // namespace lumora

@@ -4,17 +4,12 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
+
+#include "platform/linux/WholeFile.h"
 
 namespace lumora {
 namespace {
-
-std::string ReadAll(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // The state letter of /proc/PID/stat, after the parenthesised name (which may hold blanks).
 char StateOf(const std::string& stat) {
@@ -32,11 +27,11 @@ std::vector<std::string> ArgvOf(const std::string& cmdline) {
 }
 
 bool Matches(const std::filesystem::path& proc, const std::string& name, RunningProgram& out) {
-    const std::string stat = ReadAll(proc / "stat");
+    const std::string stat = ReadWholeFile(proc / "stat");
     if (stat.empty() || StateOf(stat) == 'Z' || StateOf(stat) == 'X') {
         return false;
     }
-    out.argv = ArgvOf(ReadAll(proc / "cmdline"));
+    out.argv = ArgvOf(ReadWholeFile(proc / "cmdline"));
     return !out.argv.empty() && std::filesystem::path(out.argv[0]).filename() == name;
 }
 

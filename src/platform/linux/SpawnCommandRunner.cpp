@@ -7,7 +7,8 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <thread>
+
+#include "platform/linux/PollUntil.h"
 
 namespace lumora {
 namespace {
@@ -40,15 +41,8 @@ std::string ReadUntil(int fd, Clock::time_point deadline) {
 
 // The child's wait status once it ended; nothing when it outlived the deadline.
 bool WaitUntil(GPid pid, Clock::time_point deadline, int& waitStatus) {
-    for (;;) {
-        if (::waitpid(pid, &waitStatus, WNOHANG) == pid) {
-            return true;
-        }
-        if (Clock::now() >= deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
+    return PollUntil(deadline, std::chrono::milliseconds(10),
+                     [&] { return ::waitpid(pid, &waitStatus, WNOHANG) == pid; });
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "platform/linux/ArgbPixmap.h"
 #include "platform/linux/DbusMenuExport.h"
 #include "platform/linux/GtkHost.h"
+#include "platform/linux/PixbufDecoder.h"
 
 namespace lumora {
 namespace {
@@ -173,9 +174,7 @@ void StatusNotifierItem::LoadPicture() {
     if (m_pixmaps) g_variant_unref(m_pixmaps);
     m_pixmaps = nullptr;
     m_iconName.clear();
-    GdkPixbuf* picture = m_icon.iconPath.empty()
-                             ? nullptr
-                             : gdk_pixbuf_new_from_file(m_icon.iconPath.c_str(), nullptr);
+    GdkPixbuf* picture = m_icon.iconPath.empty() ? nullptr : DecodePictureFile(m_icon.iconPath);
     if (picture) {
         const int width = gdk_pixbuf_get_width(picture);
         const int height = gdk_pixbuf_get_height(picture);

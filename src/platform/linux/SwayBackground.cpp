@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "platform/linux/DoubleQuoted.h"
+#include "platform/linux/PollUntil.h"
 #include "platform/linux/ProcessTable.h"
 #include "platform/linux/SwaybgBackground.h"
 
@@ -64,13 +65,10 @@ int SwayBackground::SetWallpaper(const std::string& path, int layout) {
     if (result.exitCode != 0) {
         return EIO;
     }
-    const auto deadline = std::chrono::steady_clock::now() + kStartWait;
     pid_t shown = 0;
-    while ((shown = NewSwaybgWith(before, absolute)) == 0) {
-        if (std::chrono::steady_clock::now() >= deadline) {
-            return EIO;
-        }
-        std::this_thread::sleep_for(kPoll);
+    if (!PollUntil(std::chrono::steady_clock::now() + kStartWait, kPoll,
+                   [&] { return (shown = NewSwaybgWith(before, absolute)) != 0; })) {
+        return EIO;
     }
     std::this_thread::sleep_for(kSettleTime);
     return IsRunning(shown, "swaybg") ? 0 : EIO;

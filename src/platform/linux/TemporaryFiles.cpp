@@ -6,8 +6,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdlib>
+
+#include "platform/linux/Flock.h"
 
 namespace lumora {
 namespace {
@@ -27,14 +28,6 @@ bool IsTemporaryName(std::string_view name, std::string_view prefix) {
     return true;
 }
 
-int LockBlocking(int fd) {
-    int result;
-    do {
-        result = flock(fd, LOCK_EX);
-    } while (result != 0 && errno == EINTR);
-    return result;
-}
-
 }  // namespace
 
 int CreateHeldTemporaryFile(std::string& pattern) {
@@ -46,7 +39,8 @@ int CreateHeldTemporaryFile(std::string& pattern) {
         // Between creating and locking, a start that cleans up may take the file for a stale
         // one and remove it; the name is then gone and another one is made.
         struct stat info {};
-        if (LockBlocking(fd) == 0 && fstat(fd, &info) == 0 && info.st_nlink > 0) return fd;
+        if (FlockRetryingInterrupts(fd, LOCK_EX) == 0 && fstat(fd, &info) == 0 && info.st_nlink > 0)
+            return fd;
         close(fd);
     }
     return -1;

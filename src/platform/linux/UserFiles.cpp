@@ -7,10 +7,8 @@
 
 namespace lumora {
 
-namespace {
-
-// The user's configuration directory by the XDG rules: a relative $XDG_CONFIG_HOME is ignored.
-std::string ConfigHome() {
+// By the XDG rules a relative $XDG_CONFIG_HOME is ignored.
+std::string UserConfigDirectory() {
     const char* configHome = std::getenv("XDG_CONFIG_HOME");
     if (configHome && configHome[0] == '/') {
         return configHome;
@@ -26,15 +24,13 @@ std::string ConfigHome() {
     return {};
 }
 
-}  // namespace
-
 std::string ClientIdFilePath() {
-    std::string base = ConfigHome();
+    std::string base = UserConfigDirectory();
     return base.empty() ? std::string() : base + "/lumora/id";
 }
 
 std::string AutostartFilePath() {
-    std::string base = ConfigHome();
+    std::string base = UserConfigDirectory();
     return base.empty() ? std::string() : base + "/autostart/lumo.desktop";
 }
 
