@@ -5,8 +5,8 @@
 #include <sstream>
 #include <system_error>
 
-#include "base/AtomicFile.h"
 #include "base/Utf8.h"
+#include "platform/AtomicFile.h"
 #include "platform/UserFiles.h"
 
 namespace lumora {

@@ -9,8 +9,8 @@
 #include <sstream>
 
 #include "app/IniDocument.h"
-#include "base/AtomicFile.h"
 #include "platform/AppDirectory.h"
+#include "platform/AtomicFile.h"
 #include "platform/FileLock.h"
 
 namespace lumora {

@@ -12,7 +12,7 @@
 #include <unordered_set>
 
 #include "app/ProcessStrings.h"
-#include "base/AtomicFile.h"
+#include "platform/AtomicFile.h"
 #include "platform/PictureFormat.h"
 #include "platform/TemporaryFiles.h"
 #include "platform/Trash.h"

@@ -10,7 +10,7 @@
 #include "app/ClmApp.h"
 #include "app/Config.h"
 #include "app/ProcessStrings.h"
-#include "base/AtomicFile.h"
+#include "platform/AtomicFile.h"
 #include "platform/TemporaryFiles.h"
 #include "platform/headless/HeadlessHost.h"
 #include "platform/headless/RecordingShell.h"

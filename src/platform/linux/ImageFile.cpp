@@ -2,7 +2,7 @@
 
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
-#include "base/AtomicFile.h"
+#include "platform/AtomicFile.h"
 #include "platform/linux/PixbufDecoder.h"
 
 namespace lumora {
