@@ -25,7 +25,7 @@ public:
         : m_status(status), m_pieceSize(pieceSize), m_body(body) {}
 
     lumora::HttpResult Get(const std::string&, const std::string&, const BodySink& sink,
-                           const std::atomic<bool>*) override {
+                           const lumora::HttpLimits&, const std::atomic<bool>*) override {
         for (std::string_view rest = m_body; !rest.empty();) {
             const std::string_view piece = rest.substr(0, m_pieceSize);
             rest.remove_prefix(piece.size());
